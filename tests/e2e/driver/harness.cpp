@@ -1,0 +1,265 @@
+#include "harness.h"
+
+#include <cstdio>
+#include <map>
+
+namespace e2e {
+
+namespace {
+
+std::map<std::string, Scenario>& Scenarios() {
+  static std::map<std::string, Scenario> scenarios;
+  return scenarios;
+}
+
+bool failed = false;
+
+struct TopWindowSearch {
+  const std::string* title;
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindTop(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<TopWindowSearch*>(parameter);
+  if (!IsWindowVisible(window)) return TRUE;
+  if (search->processId != 0) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) return TRUE;
+  }
+  if (TextOf(window) != *search->title) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM parameter) {
+  reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+  return TRUE;
+}
+
+std::string WithoutAmpersand(const std::string& text) {
+  std::string plain;
+  for (char c : text) {
+    if (c != '&') plain += c;
+  }
+  return plain;
+}
+
+}  // namespace
+
+Registration::Registration(const char* name, Scenario scenario) {
+  Scenarios()[name] = std::move(scenario);
+}
+
+int RunScenario(const std::string& name, Context& context) {
+  auto it = Scenarios().find(name);
+  if (it == Scenarios().end()) {
+    std::fprintf(stderr, "no scenario %s\n", name.c_str());
+    return 2;
+  }
+  it->second(context);
+  std::fprintf(stderr, "%s: %s\n", name.c_str(), failed ? "FAILED" : "passed");
+  return failed ? 1 : 0;
+}
+
+bool Check(bool condition, const std::string& message) {
+  if (!condition) {
+    std::fprintf(stderr, "check failed: %s\n", message.c_str());
+    failed = true;
+  }
+  return condition;
+}
+
+bool Failed() {
+  return failed;
+}
+
+std::string Describe(const std::string& value) {
+  std::string shown = "\"";
+  for (unsigned char c : value) {
+    if (c == '\r') {
+      shown += "\\r";
+    } else if (c == '\n') {
+      shown += "\\n";
+    } else if (c == '\t') {
+      shown += "\\t";
+    } else {
+      shown += static_cast<char>(c);
+    }
+  }
+  return shown + "\"";
+}
+
+Process Start(const std::string& path, const std::string& arguments, const std::string& folder) {
+  std::string commandLine = "\"" + path + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION information{};
+  Process process;
+  if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                     folder.empty() ? nullptr : folder.c_str(), &startup, &information)) {
+    CloseHandle(information.hThread);
+    process.handle = information.hProcess;
+    process.id = information.dwProcessId;
+  } else {
+    Check(false, "cannot start " + commandLine);
+  }
+  return process;
+}
+
+std::optional<DWORD> WaitForExit(const Process& process, int milliseconds) {
+  if (process.handle == nullptr) return std::nullopt;
+  if (WaitForSingleObject(process.handle, static_cast<DWORD>(milliseconds)) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(process.handle, &code);
+  return code;
+}
+
+void Kill(const Process& process) {
+  if (process.handle != nullptr) TerminateProcess(process.handle, 99);
+}
+
+HWND FindTopWindow(const std::string& title, DWORD processId) {
+  TopWindowSearch search{&title, processId, nullptr};
+  EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForWindow(const std::string& title, int milliseconds, DWORD processId) {
+  const DWORD start = GetTickCount();
+  do {
+    if (HWND window = FindTopWindow(title, processId)) return window;
+    ::Sleep(20);
+  } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+  return nullptr;
+}
+
+bool WaitForWindowGone(const std::string& title, int milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    if (FindTopWindow(title) == nullptr) return true;
+    ::Sleep(20);
+  } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+  return false;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+  std::vector<HWND> children;
+  EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+std::string ClassOf(HWND window) {
+  char name[128] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+std::string TextOf(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
+    return {};
+  }
+  std::string text(length + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 2000, &copied);
+  text.resize(copied);
+  return text;
+}
+
+HWND FindControl(HWND window, const std::string& className, const std::string& text) {
+  for (HWND child : Descendants(window)) {
+    if (lstrcmpiA(ClassOf(child).c_str(), className.c_str()) == 0 && TextOf(child) == text) {
+      return child;
+    }
+  }
+  return nullptr;
+}
+
+void Click(HWND button) {
+  PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+RECT ClientRectOnScreen(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::optional<MessageBoxView> WaitForMessageBox(const std::string& title, int milliseconds,
+                                                DWORD processId) {
+  const DWORD start = GetTickCount();
+  do {
+    HWND window = FindTopWindow(title, processId);
+    if (window != nullptr && ClassOf(window) == "#32770") {
+      MessageBoxView view;
+      view.window = window;
+      if (HWND text = GetDlgItem(window, 0xFFFF)) view.text = TextOf(text);
+      for (HWND child : Descendants(window)) {
+        if (lstrcmpiA(ClassOf(child).c_str(), "Button") == 0) {
+          view.buttons.push_back(WithoutAmpersand(TextOf(child)));
+        }
+      }
+      return view;
+    }
+    ::Sleep(20);
+  } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+  return std::nullopt;
+}
+
+bool Answer(const MessageBoxView& box, const std::string& button) {
+  for (HWND child : Descendants(box.window)) {
+    if (lstrcmpiA(ClassOf(child).c_str(), "Button") == 0 &&
+        WithoutAmpersand(TextOf(child)) == button) {
+      Click(child);
+      return true;
+    }
+  }
+  return Check(false, "message box has no button " + button);
+}
+
+std::optional<std::string> ReadRegistryText(HKEY root, const std::string& subKey,
+                                            const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+  DWORD type = 0;
+  DWORD size = 0;
+  std::optional<std::string> text;
+  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      type == REG_SZ) {
+    std::string data(size, '\0');
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()),
+                         &size) == ERROR_SUCCESS) {
+      data.resize(size);
+      while (!data.empty() && data.back() == '\0')
+        data.pop_back();
+      text = data;
+    }
+  }
+  RegCloseKey(key);
+  return text;
+}
+
+bool RegistryKeyPresent(HKEY root, const std::string& subKey) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+void Sleep(int milliseconds) {
+  ::Sleep(static_cast<DWORD>(milliseconds));
+}
+
+}  // namespace e2e

@@ -1,0 +1,84 @@
+#include "driver/start_up.h"
+
+#include "driver/product_identity.h"
+#include "headless_test.h"
+#include "platform/registry.h"
+#include "toolkit/registry_access.h"
+#include "toolkit/resource_numbers.h"
+
+namespace {
+
+using platform::HKEY_LOCAL_MACHINE;
+
+class StartUpTest : public HeadlessTest {
+ protected:
+  static void RecordFolder(const std::string& folder) {
+    ASSERT_EQ(toolkit::RegistryCreateKey(HKEY_LOCAL_MACHINE, driver::kRecordKey), 1);
+    ASSERT_EQ(toolkit::RegistryWriteText(HKEY_LOCAL_MACHINE, driver::kRecordKey, "SetPath", folder),
+              1);
+  }
+};
+
+TEST_F(StartUpTest, ASecondCopyIsRefusedWithItsBoxAndEndsWithExitCodeZero) {
+  headless::HoldMutexElsewhere("Global\\setup_qvdlumorak.exe");
+  const auto outcome = headless::RunProcess(driver::RunSetup);
+  ASSERT_TRUE(outcome.ended) << outcome.failure;
+  EXPECT_EQ(outcome.exitCode, 0u);
+  ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+  const auto& box = headless::MessageBoxes()[0];
+  EXPECT_EQ(box.title, "ABBRUCH");
+  EXPECT_EQ(box.text, "Es kann nur eine Instanz von:\r<setup_qvdlumorak.exe>\rgestartet werden.");
+  EXPECT_EQ(box.flags, platform::MB_OK | platform::MB_ICONERROR | platform::MB_TOPMOST);
+}
+
+TEST_F(StartUpTest, ARunWithoutRecordLeavesTheRecordedFolderEmptyAndEndsWithZero) {
+  const auto outcome = headless::RunProcess(driver::RunSetup);
+  ASSERT_TRUE(outcome.ended) << outcome.failure;
+  EXPECT_EQ(outcome.exitCode, 0u);
+  EXPECT_EQ(driver::Setup().recordedFolder, "");
+  EXPECT_TRUE(headless::MessageBoxes().empty());
+  EXPECT_TRUE(headless::ProgramStarts().empty());
+}
+
+TEST_F(StartUpTest, TheRecordedFolderIsRaisedToUpperCaseUmlautsIncluded) {
+  RecordFolder("d:\\Programme\\Größen\\QVDLumorak\\");
+  headless::RunProcess(driver::InitialiseSettings);
+  EXPECT_EQ(driver::Setup().recordedFolder, "D:\\PROGRAMME\\GRÖßEN\\QVDLUMORAK\\");
+}
+
+TEST_F(StartUpTest, TheSmallBoldFontKeepsItsSizeInPixels) {
+  const std::pair<int, int> cases[] = {{96, 8}, {120, 6}, {144, 5}, {72, 11}, {0, 8}};
+  for (const auto& [pixelsPerInch, points] : cases) {
+    headless::Reset();
+    headless::SetPixelsPerInch(pixelsPerInch);
+    headless::RunProcess(driver::InitialiseSettings);
+    const auto font = headless::LoadedFont(numbers::kSmallBoldFont);
+    ASSERT_TRUE(font.has_value()) << pixelsPerInch;
+    EXPECT_EQ(*font, (headless::FontRecord{"Arial", points, platform::kFontBold}))
+        << pixelsPerInch << " pixels per inch";
+  }
+}
+
+TEST_F(StartUpTest, AnUnreadableResolutionScalesByOne) {
+  headless::SetPixelsPerInch(0);
+  headless::RunProcess(driver::InitialiseSettings);
+  EXPECT_EQ(driver::Setup().dpiScale, 1.0);
+  headless::SetPixelsPerInch(120);
+  headless::RunProcess(driver::InitialiseSettings);
+  EXPECT_DOUBLE_EQ(driver::Setup().dpiScale, 0.8);
+}
+
+TEST_F(StartUpTest, TheAnchorWindowIsAHiddenTenByTenWindowAtTheOrigin) {
+  headless::RunProcess(driver::InitialiseSettings);
+  const headless::WindowRecord* anchor = headless::Window(numbers::kAnchorWindow);
+  ASSERT_NE(anchor, nullptr);
+  EXPECT_EQ(anchor->title, "setup_qvdlumorak.exe");
+  EXPECT_EQ(anchor->spec.x, 0);
+  EXPECT_EQ(anchor->spec.y, 0);
+  EXPECT_EQ(anchor->spec.innerWidth, 10);
+  EXPECT_EQ(anchor->spec.innerHeight, 10);
+  EXPECT_NE(anchor->spec.style & platform::kWindowHidden, 0u);
+  EXPECT_EQ(anchor->spec.style & platform::kWindowCentred, 0u);
+}
+
+}  // namespace
