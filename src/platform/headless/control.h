@@ -131,6 +131,10 @@ platform::FontNumber DefaultControlFont();
 
 // ---- Windows and controls ---------------------------------------------------------------
 
+// The stand-in's screen is 1280 x 1024 pixels. A window with a title bar has a frame of 3 pixels
+// on each side (4 with a sizing border) and a 22-pixel title bar; centred windows are placed
+// by that frame. Closing a window also closes the windows it owns, as Windows does.
+
 struct WindowRecord {
   platform::WindowNumber number = platform::kNoWindow;
   platform::WindowSpec spec;  // as opened
@@ -150,6 +154,8 @@ const WindowRecord* Window(platform::WindowNumber number);
 std::optional<platform::WindowNumber> FindWindowByTitle(const std::string& title);
 // Every window opened in this run, in the order of opening (reopened numbers appear again).
 const std::vector<WindowRecord>& WindowHistory();
+// Opening a window under that number fails (OpenWindow returns false).
+void FailOpeningWindow(platform::WindowNumber number, bool fail);
 
 struct ControlRecord {
   platform::ControlId id = 0;
@@ -192,7 +198,8 @@ int ImagesShownCount(platform::WindowNumber number);
 // Asked whenever the program waits for an event (timeout: platform::kWaitForever or the limit
 // in milliseconds) or polls (timeout 0). Returning an event delivers it; returning None lets a
 // timed wait run out (the clock advances by the time-out). With no script, timed waits run out
-// and a wait without limit stops the process with kExitUnscriptedWait.
+// and a wait without limit stops the process with kExitUnscriptedWait; so does a script that
+// answers such a wait with None (it has nothing more to do).
 using ScriptedUser = std::function<platform::Event(int timeoutMilliseconds)>;
 void SetScriptedUser(ScriptedUser user);
 
@@ -200,7 +207,10 @@ void SetScriptedUser(ScriptedUser user);
 // selected and the others of its group cleared, a check box toggles. A disabled or hidden
 // control (or one in a hidden panel) does not react: the result is an Other event.
 platform::Event Click(platform::ControlId control);
+// A close request reaches any open window, hidden ones too (any program can send WM_CLOSE).
 platform::Event CloseRequestFor(platform::WindowNumber window);
 platform::Event OtherEventIn(platform::WindowNumber window);
+// A key pressed in a shown window: the Shortcut event of a key registered there, else Other.
+platform::Event KeyPress(platform::WindowNumber window, int key);
 
 }  // namespace headless

@@ -1,80 +1,142 @@
-// Windows, controls, fonts and events of the stand-in: recorded for inspection; the scripted
-// user is asked for every event.
-#include <map>
-
+// Windows and fonts of the stand-in: recorded for inspection. Closing a window destroys its
+// controls and the windows it owns, as Windows does when the owner goes.
 #include "platform/gui.h"
+
 #include "platform/headless/control.h"
+#include "platform/headless/gui_store.h"
 #include "platform/headless/internal.h"
+#include "platform/pictures.h"
 
 namespace headless {
 namespace {
 
-struct Gui {
-  std::map<platform::WindowNumber, WindowRecord> windows;  // the current or last of a number
-  std::vector<WindowRecord> history;
-  std::map<platform::FontNumber, FontRecord> fonts;
-  std::string failingFace;
-  platform::FontNumber defaultFont = -1;
-};
+// The stand-in's screen and frame metrics, from which centred windows get their position.
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+constexpr int kTitleBarHeight = 22;
+constexpr int kFixedBorder = 3;
+constexpr int kSizingBorder = 4;
 
-Gui& G() {
-  static Gui gui;
-  return gui;
+bool HasTitleBar(std::uint32_t style) {
+  return (style & (platform::kWindowCaption | platform::kWindowSystemMenu)) != 0;
+}
+
+platform::Size FrameSize(const platform::WindowSpec& spec) {
+  if (!HasTitleBar(spec.style) && (spec.style & platform::kWindowSizingBorder) == 0) {
+    return {spec.innerWidth, spec.innerHeight};
+  }
+  const int border =
+      (spec.style & platform::kWindowSizingBorder) != 0 ? kSizingBorder : kFixedBorder;
+  const int titleBar = HasTitleBar(spec.style) ? kTitleBarHeight : 0;
+  return {spec.innerWidth + 2 * border, spec.innerHeight + 2 * border + titleBar};
+}
+
+void MarkClosed(platform::WindowNumber number) {
+  internal::DestroyControlsOf(number);
+  internal::ChangeWindow(number, [](WindowRecord& window) {
+    window.open = false;
+    window.visible = false;
+    window.hooked = false;
+    window.closedAt = Now();
+  });
+  internal::Gui().extras[number].hook = nullptr;
+  internal::Gui().extras[number].shortcuts.clear();
 }
 
 }  // namespace
 
+internal::GuiStore& internal::Gui() {
+  static GuiStore gui;
+  return gui;
+}
+
 void internal::ResetGui() {
-  G() = Gui{};
+  Gui() = GuiStore{};
+  platform::FreeAllPictures();
 }
 
 void internal::EndProcessGui() {
-  for (auto& [number, window] : G().windows) {
-    if (window.open) {
-      window.open = false;
-      window.closedAt = Now();
-    }
+  for (auto& [number, window] : Gui().windows) {
+    if (window.open) MarkClosed(number);
   }
 }
 
+WindowRecord* internal::OpenWindowRecord(platform::WindowNumber number) {
+  auto it = Gui().windows.find(number);
+  return it == Gui().windows.end() || !it->second.open ? nullptr : &it->second;
+}
+
+internal::WindowExtras* internal::OpenWindowExtras(platform::WindowNumber number) {
+  if (OpenWindowRecord(number) == nullptr) return nullptr;
+  return &Gui().extras[number];
+}
+
+void internal::ChangeWindow(platform::WindowNumber number,
+                            const std::function<void(WindowRecord&)>& change) {
+  auto it = Gui().windows.find(number);
+  if (it == Gui().windows.end()) return;
+  change(it->second);
+  change(Gui().history[Gui().extras[number].opening]);
+}
+
 const WindowRecord* Window(platform::WindowNumber number) {
-  auto it = G().windows.find(number);
-  return it == G().windows.end() ? nullptr : &it->second;
+  auto it = internal::Gui().windows.find(number);
+  return it == internal::Gui().windows.end() ? nullptr : &it->second;
 }
 
 std::optional<platform::WindowNumber> FindWindowByTitle(const std::string& title) {
-  for (const auto& [number, window] : G().windows) {
+  for (const auto& [number, window] : internal::Gui().windows) {
     if (window.open && window.title == title) return number;
   }
   return std::nullopt;
 }
 
 const std::vector<WindowRecord>& WindowHistory() {
-  return G().history;
+  return internal::Gui().history;
+}
+
+void FailOpeningWindow(platform::WindowNumber number, bool fail) {
+  if (fail) {
+    internal::Gui().refusedWindows.insert(number);
+  } else {
+    internal::Gui().refusedWindows.erase(number);
+  }
+}
+
+const platform::Image* LastImageShown(platform::WindowNumber number) {
+  auto it = internal::Gui().extras.find(number);
+  if (it == internal::Gui().extras.end() || it->second.imagesShown == 0) return nullptr;
+  return &it->second.lastImage;
+}
+
+int ImagesShownCount(platform::WindowNumber number) {
+  auto it = internal::Gui().extras.find(number);
+  return it == internal::Gui().extras.end() ? 0 : it->second.imagesShown;
 }
 
 std::optional<FontRecord> LoadedFont(platform::FontNumber number) {
-  auto it = G().fonts.find(number);
-  if (it == G().fonts.end()) return std::nullopt;
+  auto it = internal::Gui().fonts.find(number);
+  if (it == internal::Gui().fonts.end()) return std::nullopt;
   return it->second;
 }
 
 void FailFontsOfFace(const std::string& face) {
-  G().failingFace = internal::UpperCase1252(face);
+  internal::Gui().failingFace = internal::UpperCase1252(face);
 }
 
 platform::FontNumber DefaultControlFont() {
-  return G().defaultFont;
+  return internal::Gui().defaultFont;
 }
 
 }  // namespace headless
 
 namespace platform {
 
-using headless::G;
+using headless::internal::Gui;
 
 bool OpenWindow(WindowNumber number, const WindowSpec& spec) {
   CloseWindow(number);
+  if (Gui().refusedWindows.count(number) != 0) return false;
   headless::WindowRecord window;
   window.number = number;
   window.spec = spec;
@@ -82,47 +144,113 @@ bool OpenWindow(WindowNumber number, const WindowSpec& spec) {
   window.open = true;
   window.visible = (spec.style & kWindowHidden) == 0;
   window.topMost = (spec.style & kWindowTopMost) != 0;
+  window.background = Gui().classBackground;
   window.openedAt = headless::Now();
-  G().windows[number] = window;
-  G().history.push_back(window);
+  Gui().windows[number] = window;
+  Gui().history.push_back(window);
+
+  headless::internal::WindowExtras extras;
+  extras.opening = Gui().history.size() - 1;
+  if ((spec.style & kWindowSystemMenu) != 0) {
+    extras.systemMenu = {"Restore", "Move", "Size", "Minimize", "Maximize", "", "Close"};
+  }
+  Gui().extras[number] = extras;
   return true;
 }
 
 void CloseWindow(WindowNumber number) {
-  auto it = G().windows.find(number);
-  if (it == G().windows.end() || !it->second.open) return;
-  it->second.open = false;
-  it->second.visible = false;
-  it->second.closedAt = headless::Now();
+  if (headless::internal::OpenWindowRecord(number) == nullptr) return;
+  for (const auto& [other, window] : Gui().windows) {
+    if (window.open && other != number && window.spec.owner == number) CloseWindow(other);
+  }
+  headless::MarkClosed(number);
 }
 
 bool IsWindowOpen(WindowNumber number) {
-  const headless::WindowRecord* window = headless::Window(number);
-  return window != nullptr && window->open;
+  return headless::internal::OpenWindowRecord(number) != nullptr;
+}
+
+void SetWindowVisible(WindowNumber number, bool visible) {
+  if (!IsWindowOpen(number)) return;
+  headless::internal::ChangeWindow(
+      number, [&](headless::WindowRecord& window) { window.visible = visible; });
+}
+
+void SetWindowTitle(WindowNumber number, const std::string& title) {
+  if (!IsWindowOpen(number)) return;
+  headless::internal::ChangeWindow(number,
+                                   [&](headless::WindowRecord& window) { window.title = title; });
+}
+
+void SetWindowTopMost(WindowNumber number, bool topMost) {
+  if (!IsWindowOpen(number)) return;
+  headless::internal::ChangeWindow(
+      number, [&](headless::WindowRecord& window) { window.topMost = topMost; });
+}
+
+Point WindowFramePosition(WindowNumber number) {
+  const headless::WindowRecord* window = headless::internal::OpenWindowRecord(number);
+  if (window == nullptr) return {};
+  if ((window->spec.style & kWindowCentred) == 0) return {window->spec.x, window->spec.y};
+  const Size frame = headless::FrameSize(window->spec);
+  return {(headless::kScreenWidth - frame.width) / 2, (headless::kScreenHeight - frame.height) / 2};
+}
+
+Size WindowInnerSize(WindowNumber number) {
+  const headless::WindowRecord* window = headless::internal::OpenWindowRecord(number);
+  if (window == nullptr) return {};
+  return {window->spec.innerWidth, window->spec.innerHeight};
+}
+
+bool RemoveSystemMenuEntry(WindowNumber number, int position) {
+  headless::internal::WindowExtras* extras = headless::internal::OpenWindowExtras(number);
+  if (extras == nullptr || position < 0 ||
+      position >= static_cast<int>(extras->systemMenu.size())) {
+    return false;
+  }
+  extras->systemMenu.erase(extras->systemMenu.begin() + position);
+  headless::internal::ChangeWindow(number, [&](headless::WindowRecord& window) {
+    window.removedMenuPositions.push_back(position);
+  });
+  return true;
+}
+
+void AddKeyboardShortcut(WindowNumber number, int key, int shortcutId) {
+  if (headless::internal::WindowExtras* extras = headless::internal::OpenWindowExtras(number)) {
+    extras->shortcuts[key] = shortcutId;
+  }
+}
+
+bool ShowImageInWindow(WindowNumber number, const Image& image, int, int) {
+  headless::internal::WindowExtras* extras = headless::internal::OpenWindowExtras(number);
+  if (extras == nullptr || image.width <= 0 || image.height <= 0) return false;
+  extras->lastImage = image;
+  ++extras->imagesShown;
+  return true;
 }
 
 bool LoadFont(FontNumber number, const std::string& face, int points, std::uint32_t style) {
-  if (!G().failingFace.empty() && headless::internal::UpperCase1252(face) == G().failingFace) {
+  if (!Gui().failingFace.empty() && headless::internal::UpperCase1252(face) == Gui().failingFace) {
     return false;
   }
-  G().fonts[number] = headless::FontRecord{face, points, style};
+  Gui().fonts[number] = headless::FontRecord{face, points, style};
   return true;
 }
 
 void FreeFont(FontNumber number) {
-  G().fonts.erase(number);
+  Gui().fonts.erase(number);
 }
 
 bool IsFontLoaded(FontNumber number) {
-  return G().fonts.count(number) != 0;
+  return Gui().fonts.count(number) != 0;
 }
 
 void SetDefaultControlFont(FontNumber number) {
-  G().defaultFont = number;
+  Gui().defaultFont = number;
 }
 
 void UseStandardControlFont() {
-  G().defaultFont = -1;
+  Gui().defaultFont = -1;
 }
 
 }  // namespace platform
