@@ -51,7 +51,11 @@ internal::GuiStore& internal::Gui() {
 }
 
 void internal::ResetGui() {
+  // Brush ids keep counting: a brush id that a module kept from before the reset must never
+  // name a new brush, or freeing it would delete someone else's.
+  const platform::BrushId nextBrush = Gui().nextBrush;
   Gui() = GuiStore{};
+  Gui().nextBrush = nextBrush;
   platform::FreeAllPictures();
 }
 
