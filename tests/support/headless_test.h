@@ -8,6 +8,7 @@
 #include "install/messages.h"
 #include "platform/headless/control.h"
 #include "toolkit/last_error.h"
+#include "wizard/setup_wizard.h"
 
 class HeadlessTest : public ::testing::Test {
  protected:
@@ -16,5 +17,6 @@ class HeadlessTest : public ::testing::Test {
     driver::ResetSetupState();
     install::ResetMessageState();
     toolkit::ClearLastErrorText();
+    wizard::ResetWizardState();
   }
 };
