@@ -1,5 +1,6 @@
 #include "driver/start_up.h"
 
+#include "driver/intro_pictures.h"
 #include "driver/product_identity.h"
 #include "driver/setup_state.h"
 #include "driver/version_number.h"
@@ -56,9 +57,11 @@ std::int32_t ShowIntroAndWizard() {
   platform::InitialisePlatform();
   InitialiseSettings();
   RefuseSecondInstance();
+  StageIntroPictures();
   ReadInstalledVersion();
   SetupState& state = Setup();
   state.installChoice = ShowIntroAndWizard();
+  RemoveIntroPictures();
 
   // Started for an update and left without one: the main program comes back, told so. Without
   // a recorded folder nothing is started, rather than whatever program of that name the

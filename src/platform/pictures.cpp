@@ -53,8 +53,12 @@ std::optional<Image> LoadBmpFile(const std::string& path) {
 }
 
 bool SaveBmpFile(const std::string& path, const Image& image) {
-  if (image.width <= 0 || image.height <= 0) return false;
-  return WriteWholeFile(path, EncodeBmp24(image));
+  const std::vector<std::uint8_t> bytes = EncodeBmp24(image);
+  if (bytes.empty()) return false;
+  if (WriteWholeFile(path, bytes)) return true;
+  // A picture cut short by a full disk would only fail later, when it is read: none is better.
+  RemoveFile(path);
+  return false;
 }
 
 }  // namespace platform
