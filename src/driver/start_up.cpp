@@ -12,6 +12,7 @@
 #include "toolkit/resource_numbers.h"
 #include "toolkit/screen_metrics.h"
 #include "toolkit/single_instance.h"
+#include "wizard/setup_wizard.h"
 
 namespace driver {
 
@@ -48,9 +49,20 @@ void RefuseSecondInstance() {
 }
 
 std::int32_t ShowIntroAndWizard() {
-  // The intro and the wizard join here as they are built.
+  // Colour indexes of the background gradient: (20, 20, 240) at the top, black at the bottom.
+  constexpr int kGradientTop = 252;
+  constexpr int kGradientBottom = 0;
+  constexpr int kUninstallLocked = 0;
+  constexpr int kDesktopLinkAllowed = 1;
+  constexpr int kFileTypeAllowed = 1;
+  const SetupState& state = Setup();
+  const wizard::WizardChoice choice = wizard::RunSetupWizard(
+      ProductIdentity::name, state.ownVersionNumber, ProductIdentity::versionDate,
+      ProductIdentity::authorName, ProductIdentity::webAddress, state.infoText,
+      state.installedVersionNumber, state.installedVersionDate, kGradientTop, kGradientBottom,
+      kUninstallLocked, kDesktopLinkAllowed, kFileTypeAllowed);
   platform::UseStandardControlFont();
-  return 0;
+  return choice;
 }
 
 [[noreturn]] void RunSetup() {

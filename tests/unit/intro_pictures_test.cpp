@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/pictures.h"
 #include "toolkit/resource_numbers.h"
+#include "wizard_user.h"
 
 namespace {
 
@@ -129,6 +130,7 @@ TEST_F(IntroPicturesTest, WithoutTemporaryFolderNothingIsWrittenAnywhere) {
 }
 
 TEST_F(IntroPicturesTest, AFinishedRunLeavesTheFolderWithoutTheStagedPictures) {
+  fixture::LeaveTheWizardWithAbbruch();
   const auto outcome = headless::RunProcess(driver::RunSetup);
   ASSERT_TRUE(outcome.ended) << outcome.failure;
   EXPECT_EQ(platform::QueryPath(kFolder), platform::PathKind::Folder);

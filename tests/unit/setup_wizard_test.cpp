@@ -6,6 +6,7 @@
 #include "platform/pictures.h"
 #include "toolkit/resource_numbers.h"
 #include "wizard/choice.h"
+#include "wizard_user.h"
 
 namespace {
 
@@ -35,60 +36,11 @@ struct Arguments {
   int fileTypeAllowed = 1;
 };
 
-// One action of the user per wait of the wizard.
-using Step = std::function<platform::Event()>;
-
-// The window the user looks at: the licence window when it is shown, else the dialog.
-platform::WindowNumber ShownWindow() {
-  for (platform::WindowNumber number : {numbers::kLicenceWindow, numbers::kWizardDialog}) {
-    const headless::WindowRecord* window = headless::Window(number);
-    if (window != nullptr && window->open && window->visible) return number;
-  }
-  return platform::kNoWindow;
-}
-
-// The option box just left of a label, on the label's line, as the user sees them together.
-platform::ControlId BoxBeside(platform::ControlId label) {
-  const headless::ControlRecord& text = *headless::Control(label);
-  platform::ControlId nearest = 0;
-  for (platform::ControlId id : headless::ControlsOf(text.window)) {
-    const headless::ControlRecord& box = *headless::Control(id);
-    const bool option =
-        box.spec.kind == ControlKind::RadioOption || box.spec.kind == ControlKind::CheckBox;
-    if (option && !box.destroyed && box.panel == text.panel && box.spec.y == text.spec.y &&
-        box.spec.x < text.spec.x &&
-        (nearest == 0 || headless::Control(nearest)->spec.x < box.spec.x)) {
-      nearest = id;
-    }
-  }
-  return nearest;
-}
-
-// What the user means by a text on the shown window: the button, or the box beside the label.
-platform::ControlId Meant(const std::string& text) {
-  const platform::WindowNumber window = ShownWindow();
-  if (platform::ControlId button = headless::FindControl(window, ControlKind::Button, text)) {
-    return button;
-  }
-  const platform::ControlId label = headless::FindControl(window, ControlKind::Label, text);
-  return label == 0 ? 0 : BoxBeside(label);
-}
-
-Step ClickOn(const std::string& text) {
-  return [text] {
-    const platform::ControlId control = Meant(text);
-    EXPECT_NE(control, 0) << "nothing to click for \"" << text << "\"";
-    return headless::Click(control);
-  };
-}
-
-// The user moves the mouse: the wizard hears of something and takes its turn.
-Step Look(std::function<void()> check = {}) {
-  return [check] {
-    if (check) check();
-    return headless::OtherEventIn(ShownWindow());
-  };
-}
+using fixture::ClickOn;
+using fixture::Look;
+using fixture::Meant;
+using fixture::Step;
+constexpr auto ShownWindow = fixture::ShownWizardWindow;
 
 bool Enabled(const std::string& text) {
   const platform::ControlId control = Meant(text);
@@ -113,13 +65,9 @@ class SetupWizardTest : public HeadlessTest {
   // A fresh machine and program for the next case of a table.
   void Restart() { SetUp(); }
 
-  // Runs the wizard in the program's process; after it returns, `after` looks at what it left.
-  static Outcome Run(const Arguments& a, std::vector<Step> steps,
-                     const std::function<void()>& after = {}) {
-    auto next = std::make_shared<std::size_t>(0);
-    headless::SetScriptedUser([steps, next](int) {
-      return *next < steps.size() ? steps[(*next)++]() : platform::Event{};
-    });
+  // Runs the wizard in the program's process and notes what it leaves when it returns.
+  static Outcome Run(const Arguments& a, std::vector<Step> steps) {
+    fixture::PlaySteps(std::move(steps));
     Outcome outcome;
     const headless::ProcessOutcome process = headless::RunProcess([&] {
       outcome.choice = wizard::RunSetupWizard(
@@ -129,7 +77,6 @@ class SetupWizardTest : public HeadlessTest {
       outcome.returned = true;
       outcome.mainWindowOpen = platform::IsWindowOpen(numbers::kWizardMainWindow);
       outcome.defaultFont = headless::DefaultControlFont();
-      if (after) after();
     });
     outcome.failure = process.failure;
     return outcome;

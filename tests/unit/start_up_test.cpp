@@ -1,10 +1,13 @@
 #include "driver/start_up.h"
 
+#include <algorithm>
+
 #include "driver/product_identity.h"
 #include "headless_test.h"
 #include "platform/registry.h"
 #include "toolkit/registry_access.h"
 #include "toolkit/resource_numbers.h"
+#include "wizard_user.h"
 
 namespace {
 
@@ -32,12 +35,63 @@ TEST_F(StartUpTest, ASecondCopyIsRefusedWithItsBoxAndEndsWithExitCodeZero) {
 }
 
 TEST_F(StartUpTest, ARunWithoutRecordLeavesTheRecordedFolderEmptyAndEndsWithZero) {
+  fixture::LeaveTheWizardWithAbbruch();
   const auto outcome = headless::RunProcess(driver::RunSetup);
   ASSERT_TRUE(outcome.ended) << outcome.failure;
   EXPECT_EQ(outcome.exitCode, 0u);
   EXPECT_EQ(driver::Setup().recordedFolder, "");
   EXPECT_TRUE(headless::MessageBoxes().empty());
   EXPECT_TRUE(headless::ProgramStarts().empty());
+}
+
+// The wizard gets the product's facts and the recorded version, and its choice is the run's.
+TEST_F(StartUpTest, TheWizardComparesWithTheRecordedVersionAndItsChoiceIsKept) {
+  struct Case {
+    const char* what;
+    const char* version;  // of the record; none when null
+    const char* date;
+    std::vector<std::string> clicks;
+    std::int32_t choice;
+  };
+  const Case cases[] = {
+      {"update", "V001.001.017", "30.12.2012", {"UpDate installieren", "Weiter"}, 2},
+      {"new installation", nullptr, nullptr, {"installieren", "Weiter", "Akzeptieren"}, 1},
+      {"refused", "V001.001.019", "31.12.2012", {"Abbruch"}, 0},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    if (c.version != nullptr) {
+      ASSERT_EQ(toolkit::RegistryCreateKey(HKEY_LOCAL_MACHINE, driver::kRecordKey), 1);
+      toolkit::RegistryWriteText(HKEY_LOCAL_MACHINE, driver::kRecordKey, "Version", c.version);
+      toolkit::RegistryWriteText(HKEY_LOCAL_MACHINE, driver::kRecordKey, "Versdat", c.date);
+    }
+    std::vector<std::string> shown;
+    std::vector<fixture::Step> steps = {
+        fixture::Look(), fixture::Look([&shown] {
+          for (platform::ControlId id : headless::ControlsOf(numbers::kWizardDialog)) {
+            shown.push_back(headless::Control(id)->text);
+          }
+        })};
+    for (const std::string& text : c.clicks)
+      steps.push_back(fixture::ClickOn(text));
+    fixture::PlaySteps(steps);
+
+    const auto outcome = headless::RunProcess(driver::RunSetup);
+    ASSERT_TRUE(outcome.ended) << c.what << ": " << outcome.failure;
+    EXPECT_EQ(outcome.exitCode, 0u) << c.what;
+    EXPECT_EQ(driver::Setup().installChoice, c.choice) << c.what;
+    EXPECT_EQ(headless::DefaultControlFont(), -1) << c.what;
+    const std::string installed =
+        c.version == nullptr ? "nicht angegeben / installiert" : c.version + 1;
+    for (const std::string& text :
+         {std::string("Programm: QVDLumorak"), std::string("Setup-Version\t\t: 001.001.018"),
+          std::string("Versionsdatum\t: 31.12.2012"),
+          std::string("Copyright ") + driver::ProductIdentity::authorName,
+          std::string(driver::ProductIdentity::webAddress),
+          "Installierte Version\t: " + installed}) {
+      EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << c.what << ": " << text;
+    }
+  }
 }
 
 TEST_F(StartUpTest, TheRecordedFolderIsRaisedToUpperCaseUmlautsIncluded) {
