@@ -84,9 +84,23 @@ bool Answer(const MessageBoxView& box, const std::string& button);
 std::optional<std::string> ReadRegistryText(HKEY root, const std::string& subKey,
                                             const std::string& name);
 bool RegistryKeyPresent(HKEY root, const std::string& subKey);
+// Creates the key when needed and sets a REG_SZ value.
+bool WriteRegistryText(HKEY root, const std::string& subKey, const std::string& name,
+                       const std::string& value);
 bool FileExists(const std::string& path);
 
 void Sleep(int milliseconds);
+
+// ---- The screen -------------------------------------------------------------------------
+
+struct Pixel {
+  BYTE red = 0;
+  BYTE green = 0;
+  BYTE blue = 0;
+};
+// What the screen shows in a rectangle (screen coordinates), row by row, copied with BitBlt
+// from the desktop's device context; empty when it cannot be had.
+std::vector<Pixel> CaptureScreen(const RECT& area);
 
 // ---- Implementation of the template -----------------------------------------------------
 
