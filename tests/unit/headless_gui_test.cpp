@@ -162,6 +162,24 @@ TEST_F(HeadlessGuiTest, ReopeningANumberClosesTheEarlierWindowFirst) {
   EXPECT_TRUE(headless::WindowHistory()[1].open);
 }
 
+TEST_F(HeadlessGuiTest, TitleVisibilityAndTopMostChangeTheRecordAndItsHistory) {
+  Open(2, platform::kWindowHidden);
+  platform::SetWindowTitle(2, "Installationsfortschritt ...");
+  platform::SetWindowVisible(2, true);
+  platform::SetWindowTopMost(2, true);
+  EXPECT_EQ(headless::FindWindowByTitle("Installationsfortschritt ..."), 2);
+  for (const headless::WindowRecord* window :
+       {headless::Window(2), &headless::WindowHistory().back()}) {
+    EXPECT_EQ(window->title, "Installationsfortschritt ...");
+    EXPECT_EQ(window->spec.title, "window 2") << "as opened";
+    EXPECT_TRUE(window->visible);
+    EXPECT_TRUE(window->topMost);
+  }
+  platform::CloseWindow(2);
+  EXPECT_FALSE(headless::FindWindowByTitle("Installationsfortschritt ...").has_value());
+  EXPECT_FALSE(headless::WindowHistory().back().open);
+}
+
 TEST_F(HeadlessGuiTest, ControlsTakeTheDefaultFontOfTheirCreation) {
   Open(1);
   ASSERT_TRUE(platform::LoadFont(4, "Arial", 9, platform::kFontPlain));
