@@ -86,7 +86,7 @@ Outcome HandleEvent(WizardRun& run, const platform::Event& event) {
   if (event.kind == platform::EventKind::CloseRequest) {
     return event.window == numbers::kWizardMainWindow ? Outcome::Cancel : Outcome::GoOn;
   }
-  if (event.kind != platform::EventKind::Control) return Outcome::GoOn;
+  if (event.kind != platform::EventKind::Control || event.control == 0) return Outcome::GoOn;
   if (run.dialogExists && event.control == run.page.next) return Next(run);
   if (run.dialogExists && event.control == run.dialogCancel) return Outcome::Cancel;
   if (run.licenceExists && event.control == run.accept) {
