@@ -1,6 +1,7 @@
 #include "driver/start_up.h"
 
 #include "driver/product_identity.h"
+#include "driver/program_information.h"
 #include "driver/setup_state.h"
 #include "driver/version_number.h"
 #include "install/messages.h"
@@ -56,6 +57,7 @@ std::int32_t ShowIntroAndWizard() {
   platform::InitialisePlatform();
   InitialiseSettings();
   RefuseSecondInstance();
+  BuildProgramInformation();
   ReadInstalledVersion();
   SetupState& state = Setup();
   state.installChoice = ShowIntroAndWizard();
