@@ -1,7 +1,6 @@
 #include "driver/start_up.h"
 
 #include "driver/product_identity.h"
-#include "driver/program_information.h"
 #include "driver/setup_state.h"
 #include "driver/version_number.h"
 #include "install/messages.h"
@@ -57,7 +56,6 @@ std::int32_t ShowIntroAndWizard() {
   platform::InitialisePlatform();
   InitialiseSettings();
   RefuseSecondInstance();
-  BuildProgramInformation();
   ReadInstalledVersion();
   SetupState& state = Setup();
   state.installChoice = ShowIntroAndWizard();

@@ -105,10 +105,4 @@ TEST_F(ProgramInformationTest, WithoutMeasuringTheConditionsStandAsOneLineEach) 
   EXPECT_EQ(Build(), expected);
 }
 
-TEST_F(ProgramInformationTest, TheRunBuildsItAfterTheSingleCopyCheck) {
-  const auto outcome = headless::RunProcess(driver::RunSetup);
-  ASSERT_TRUE(outcome.ended) << outcome.failure;
-  EXPECT_EQ(driver::Setup().infoText.substr(0, kLabelLines.size()), kLabelLines);
-}
-
 }  // namespace
