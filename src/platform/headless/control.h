@@ -126,6 +126,8 @@ std::optional<FontRecord> LoadedFont(platform::FontNumber number);
 void FailFontsOfFace(const std::string& face);
 // Measuring surfaces cannot be had.
 void FailMeasuringSurfaces(bool fail);
+// Measuring surfaces opened and not yet closed.
+int OpenMeasuringSurfaceCount();
 // The current default control font: a font number, or -1 for the standard control font.
 platform::FontNumber DefaultControlFont();
 
