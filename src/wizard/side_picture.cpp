@@ -2,6 +2,7 @@
 
 #include "platform/image.h"
 #include "platform/pictures.h"
+#include "platform/text.h"
 #include "toolkit/resource_numbers.h"
 
 namespace wizard {
@@ -26,8 +27,10 @@ bool PrepareSidePicture() {
   if (gradient == nullptr) return false;
   std::optional<platform::Image> substitute = platform::ScaleSmooth(*gradient, 110, 300);
   if (!substitute) return false;
-  // TODO: "Setup" at (10, 10) in white in the large font, transparent, once text can be drawn
-  // into images here.
+  // Without the word the substitute still shows the gradient, so a failure to draw is no reason
+  // to go without a picture.
+  platform::DrawTextOnImage(*substitute, 10, 10, "Setup", numbers::kWizardLargeFont,
+                            platform::Colour{255, 255, 255}, nullptr);
   return StoreScaled(*substitute);
 }
 

@@ -433,22 +433,26 @@ TEST_F(SetupWizardTest, TheSidePictureIsTheIntroPictureOrTheGradientsSubstitute)
     const char* what;
     std::optional<platform::Image> intro;
     platform::Colour topLeft;
+    platform::Colour onTheWord;  // where the substitute shows the white "S" of "Setup"
   };
+  constexpr platform::Colour white{255, 255, 255};
   const Case cases[] = {
-      {"intro picture", platform::MakeImage(110, 300, {1, 2, 3}), {1, 2, 3}},
-      {"no intro picture", std::nullopt, {20, 20, 240}},
-      {"an intro picture that cannot be scaled", platform::Image{}, {20, 20, 240}},
+      {"intro picture", platform::MakeImage(110, 300, {1, 2, 3}), {1, 2, 3}, {1, 2, 3}},
+      {"no intro picture", std::nullopt, {20, 20, 240}, white},
+      {"an intro picture that cannot be scaled", platform::Image{}, {20, 20, 240}, white},
   };
   for (const Case& c : cases) {
     Restart();
     if (c.intro) platform::StorePicture(numbers::kIntroPicture1, *c.intro);
     const Outcome outcome =
-        Run({}, {Look(), Look([&c] {
+        Run({}, {Look(), Look([&c, white] {
                    const platform::Image* side = platform::FindPicture(numbers::kIntroPicture1);
                    ASSERT_NE(side, nullptr) << c.what;
                    EXPECT_EQ(side->width, 128) << c.what;
                    EXPECT_EQ(side->height, 350) << c.what;
                    EXPECT_EQ(side->At(0, 0), c.topLeft) << c.what;
+                   EXPECT_EQ(side->At(21, 22), c.onTheWord) << c.what;
+                   EXPECT_NE(side->At(100, 300), white) << c.what << ": the word stays small";
                    const platform::ControlId box = headless::ControlsOf(numbers::kWizardDialog)[0];
                    EXPECT_EQ(headless::Control(box)->spec.kind, ControlKind::PictureBox) << c.what;
                    EXPECT_EQ(headless::Control(box)->spec.picture, numbers::kIntroPicture1);
