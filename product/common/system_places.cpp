@@ -1,7 +1,8 @@
 #include "system_places.h"
 
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 
 namespace product {
 namespace {

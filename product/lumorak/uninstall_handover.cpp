@@ -1,7 +1,8 @@
 #include "uninstall_handover.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <string>
 

@@ -1,11 +1,13 @@
 // LumoUnInst: removes what the setup of QVDLumorak wrote, after the main program has ended.
 // Exit codes: 0 removed or nothing found, 1 not wanted or given up, 2 some things stayed.
-#include <shlobj.h>
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <string>
 #include <vector>
 
+#include "../common/owned_handles.h"
 #include "../common/product_facts.h"
 #include "../common/system_places.h"
 #include "folder_argument.h"
@@ -18,6 +20,7 @@
 namespace {
 
 constexpr char kTitle[] = "QVDLumorak - Deinstallation";
+constexpr char kRemovalMutex[] = "QVDLumorak.Deinstallation";
 constexpr int kRemoved = 0;
 constexpr int kNotWanted = 1;
 constexpr int kIncomplete = 2;
@@ -51,6 +54,14 @@ int Show(const std::string& text, UINT style) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // One removal at a time: a second would ask about what the first is removing.
+  HANDLE mutex = CreateMutexA(nullptr, FALSE, kRemovalMutex);
+  const bool anotherRuns = mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+  const product::OwnedHandle running(mutex);
+  if (anotherRuns) {
+    Show("Die Deinstallation von QVDLumorak läuft bereits.", MB_OK | MB_ICONINFORMATION);
+    return kNotWanted;
+  }
   // The started-from folder might be the installation folder, which could not be removed then.
   const std::string temporaryFolder = product::TemporaryFolder();
   if (!temporaryFolder.empty()) SetCurrentDirectoryA(temporaryFolder.c_str());

@@ -40,6 +40,8 @@ std::string NothingFoundText(const std::vector<std::string>& notes) {
 std::string ReportText(const std::vector<std::string>& removed,
                        const std::vector<Failure>& failures, const std::vector<std::string>& notes,
                        const std::string& uninstallerPath) {
+  // Another run removed it all meanwhile.
+  if (removed.empty() && failures.empty()) return NothingFoundText(notes);
   if (failures.empty()) {
     return "QVDLumorak wurde entfernt.\n\nEntfernt:" + Listed(removed) + Paragraphs(notes);
   }

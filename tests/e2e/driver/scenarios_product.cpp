@@ -1,11 +1,11 @@
 // The installed programs: QVDLumorak shows its window and documents, answers the setup's command
 // words and starts its update; LumoUnInst removes what the setup wrote, and nothing else. The
 // installation they work on is laid out here as the setup would leave it.
+#include "harness.h"
+
 #include <shlobj.h>
 
 #include <vector>
-
-#include "harness.h"
 
 namespace {
 
@@ -351,7 +351,8 @@ E2E_SCENARIO(uninstall_handed_over_by_the_main_program) {
   CheckRemoved(installation);
 }
 
-// While a copy of the main program runs, the uninstaller asks nothing and removes nothing.
+// While a copy of the main program runs, the uninstaller asks nothing and removes nothing; a
+// second uninstaller meanwhile says that one runs and ends.
 E2E_SCENARIO(uninstaller_waits_for_the_main_program) {
   const Installation installation = LayOutInstallation(context, false);
   const e2e::Process program = e2e::Start(installation.files[0], "", installation.folder);
@@ -360,6 +361,10 @@ E2E_SCENARIO(uninstaller_waits_for_the_main_program) {
   const e2e::Process removal = e2e::Start(installation.uninstaller, "", e2e::TemporaryFolder());
   e2e::Check(!e2e::WaitForMessageBox(kRemovalTitle, 3000, removal.id).has_value(),
              "no question while the main program runs");
+  const e2e::Process second = e2e::Start(installation.uninstaller, "", e2e::TemporaryFolder());
+  Contains(AnswerBox(kRemovalTitle, second.id, kOk),
+           "Die Deinstallation von QVDLumorak läuft bereits.");
+  ExpectExit(second, 1, "exit code of the second uninstaller");
   CloseMainProgram(program, window);
   AnswerBox(kRemovalTitle, removal.id, kYes);
   AnswerBox(kRemovalTitle, removal.id, kOk);
