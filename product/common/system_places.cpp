@@ -49,7 +49,14 @@ std::string FolderOf(const std::string& path) {
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+  if (a.size() != b.size()) return false;
+  // Upper-cased copies compared byte by byte: the sorting comparisons of the system would take
+  // names that differ only in a hyphen for near neighbours, not for different names.
+  std::string upperA = a;
+  std::string upperB = b;
+  CharUpperBuffA(upperA.data(), static_cast<DWORD>(upperA.size()));
+  CharUpperBuffA(upperB.data(), static_cast<DWORD>(upperB.size()));
+  return upperA == upperB;
 }
 
 }  // namespace product

@@ -60,7 +60,7 @@ bool DefaultTextIs(HKEY key, const char* expected) {
     return false;
   }
   text[size < sizeof(text) ? size : sizeof(text) - 1] = '\0';
-  return lstrcmpA(text, expected) == 0;
+  return std::string(text) == expected;
 }
 
 // Present when the key has no values and all its sub-keys are our own entries.

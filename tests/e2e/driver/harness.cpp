@@ -295,6 +295,16 @@ bool WriteRegistryText(HKEY root, const std::string& subKey, const std::string& 
   return Check(status == ERROR_SUCCESS, "cannot write " + subKey + " " + name);
 }
 
+bool DeleteRegistryValue(HKEY root, const std::string& subKey, const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+    return Check(false, "cannot open the key " + subKey);
+  }
+  const LSTATUS status = RegDeleteValueA(key, name.c_str());
+  RegCloseKey(key);
+  return Check(status == ERROR_SUCCESS, "cannot delete " + subKey + " " + name);
+}
+
 bool FolderExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -92,6 +92,7 @@ bool RegistryKeyPresent(HKEY root, const std::string& subKey);
 // Creates the key as needed and writes a REG_SZ value ("" names the default value).
 bool WriteRegistryText(HKEY root, const std::string& subKey, const std::string& name,
                        const std::string& value);
+bool DeleteRegistryValue(HKEY root, const std::string& subKey, const std::string& name);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 // Creates the folder with all folders above it.

@@ -337,10 +337,13 @@ E2E_SCENARIO(uninstaller_leaves_what_is_not_ours) {
   ExpectNothingFound(installation);
 }
 
-// "UnInstall": the main program asks, starts the uninstaller it shipped and ends; the
-// uninstaller waits for it and removes its file too.
+// "UnInstall": the main program asks, starts the uninstaller it shipped with its own folder and
+// ends; the uninstaller waits for it and removes its file too. The record here names no folder,
+// so the one handed over is all the uninstaller knows.
 E2E_SCENARIO(uninstall_handed_over_by_the_main_program) {
   const Installation installation = LayOutInstallation(context, false);
+  e2e::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kRecordKey, "RunPath");
+  e2e::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kRecordKey, "SetPath");
   const e2e::Process program = e2e::Start(installation.files[0], "UnInstall", installation.folder);
   Contains(AnswerBox(kRemovalTitle, program.id, kYes),
            "Soll QVDLumorak V001.001.018 von diesem Computer entfernt werden?");
