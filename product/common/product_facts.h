@@ -20,6 +20,10 @@ inline constexpr char kMainLink[] = "QVDLumorak.lnk";
 inline constexpr char kUninstallLink[] = "UnInstall.lnk";
 inline constexpr char kHelpLink[] = "Hilfe (F1).lnk";
 inline constexpr char kMenuFolder[] = "QVDLumorak";
+// In the temporary folder: the setup's intro pictures and its credits card.
+inline constexpr char kIntroFolder[] = "kvintro";
+inline constexpr const char* kIntroPictures[] = {"pic_001.bmp", "pic_002.bmp", "pic_003.bmp",
+                                                 "pic_004.bmp"};
 
 // HKEY_LOCAL_MACHINE
 inline constexpr char kMakerKey[] = "Software\\Nordavik";

@@ -37,6 +37,7 @@ uninstaller::Places FindPlaces() {
   places.userPrograms = product::SpecialFolder(CSIDL_PROGRAMS);
   places.commonDesktop = product::SpecialFolder(CSIDL_COMMON_DESKTOPDIRECTORY);
   places.userDesktop = product::SpecialFolder(CSIDL_DESKTOP);
+  places.temporaryFolder = product::TemporaryFolder();
   return places;
 }
 

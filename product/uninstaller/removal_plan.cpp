@@ -69,6 +69,19 @@ std::vector<RemovalItem> PlanRemoval(const Places& places) {
   for (const std::string& desktop : DistinctFolders(places.commonDesktop, places.userDesktop)) {
     items.push_back(FileItem(desktop + product::kMainLink, "Desktop-Verknüpfung"));
   }
+  // The setup's intro leaves its credits card (and, after an abnormal end, its pictures) in
+  // the temporary folder.
+  if (!places.temporaryFolder.empty()) {
+    const std::string intro = places.temporaryFolder + product::kIntroFolder + "\\";
+    std::vector<std::string> pictures;
+    for (const char* picture : product::kIntroPictures) {
+      items.push_back(FileItem(intro + picture, "Bild der Einführung"));
+      pictures.push_back(picture);
+    }
+    RemovalItem folder = FolderItem(intro, pictures, "Ordner der Einführung", "Dateien");
+    folder.keptNote.clear();  // a temporary folder: nothing the user needs to hear of
+    items.push_back(folder);
+  }
   items.push_back(KeyItem(ItemKind::KeyTree, RegistryRoot::ClassesRoot, product::kProgramId,
                           std::string("Dokumenttyp ") + product::kProgramId));
   RemovalItem extension = KeyItem(ItemKind::ExtensionIfOurs, RegistryRoot::ClassesRoot,

@@ -35,6 +35,7 @@ struct Places {
   std::string userPrograms;
   std::string commonDesktop;
   std::string userDesktop;
+  std::string temporaryFolder;
 };
 
 std::vector<RemovalItem> PlanRemoval(const Places& places);

@@ -109,6 +109,7 @@ TEST(PlanRemoval, NamesNoPathOutsideTheFoldersItWasGiven) {
   places.userPrograms = "";
   places.commonDesktop = "";
   places.userDesktop = "C:\\DESKTOP\\";
+  places.temporaryFolder = "C:\\TEMP\\";
   for (const uninstaller::RemovalItem& item : uninstaller::PlanRemoval(places)) {
     if (item.kind != uninstaller::ItemKind::File &&
         item.kind != uninstaller::ItemKind::FolderIfEmpty) {
@@ -116,7 +117,8 @@ TEST(PlanRemoval, NamesNoPathOutsideTheFoldersItWasGiven) {
     }
     const bool inside = item.location.rfind(places.installFolder, 0) == 0 ||
                         item.location.rfind(places.commonPrograms, 0) == 0 ||
-                        item.location.rfind(places.userDesktop, 0) == 0;
+                        item.location.rfind(places.userDesktop, 0) == 0 ||
+                        item.location.rfind(places.temporaryFolder, 0) == 0;
     EXPECT_TRUE(inside) << item.location;
   }
   for (const uninstaller::RemovalItem& item : uninstaller::PlanRemoval(uninstaller::Places{})) {

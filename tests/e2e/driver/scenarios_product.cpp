@@ -64,10 +64,10 @@ bool Contains(const std::optional<std::string>& text, const std::string& part) {
 
 struct Installation {
   std::string folder = kInstallFolder;
-  std::string uninstaller;         // in the temporary folder
-  std::vector<std::string> files;  // everything else the setup wrote as files
-  std::vector<std::string> menuFolders;
-  bool withNeighbours = false;  // a foreign file type, another product, a file of the user
+  std::string uninstaller;           // in the temporary folder
+  std::vector<std::string> files;    // everything else the setup wrote as files
+  std::vector<std::string> folders;  // to be removed with the files
+  bool withNeighbours = false;       // a foreign file type, another product, a file of the user
 };
 
 Installation LayOutInstallation(const e2e::Context& context, bool withNeighbours) {
@@ -91,7 +91,7 @@ Installation LayOutInstallation(const e2e::Context& context, bool withNeighbours
     const std::string base = e2e::SpecialFolder(programs);
     const std::string menu = base + "QVDLumorak\\";
     e2e::MakeFolders(menu);
-    installation.menuFolders.push_back(menu);
+    installation.folders.push_back(menu);
     for (const std::string& link : {base + "QVDLumorak.lnk", menu + "QVDLumorak.lnk",
                                     menu + "UnInstall.lnk", menu + "Hilfe (F1).lnk"}) {
       e2e::WriteFileBytes(link, "link");
@@ -104,6 +104,12 @@ Installation LayOutInstallation(const e2e::Context& context, bool withNeighbours
     e2e::WriteFileBytes(link, "link");
     installation.files.push_back(link);
   }
+  // The credits card the setup's intro leaves behind.
+  const std::string intro = e2e::TemporaryFolder() + "kvintro\\";
+  e2e::MakeFolders(intro);
+  e2e::WriteFileBytes(intro + "pic_004.bmp", "BM");
+  installation.files.push_back(intro + "pic_004.bmp");
+  installation.folders.push_back(intro);
   e2e::WriteRegistryText(HKEY_CLASSES_ROOT, "QVD_Lumorak\\shell\\open\\command", "",
                          folder + "qvdlumorak.exe %1");
   if (withNeighbours) {
@@ -129,8 +135,8 @@ Installation LayOutInstallation(const e2e::Context& context, bool withNeighbours
 void CheckRemoved(const Installation& installation) {
   for (const std::string& file : installation.files)
     e2e::Check(!e2e::FileExists(file), file + " is removed");
-  for (const std::string& menu : installation.menuFolders)
-    e2e::Check(!e2e::FolderExists(menu), menu + " is removed");
+  for (const std::string& folder : installation.folders)
+    e2e::Check(!e2e::FolderExists(folder), folder + " is removed");
   e2e::Check(!e2e::RegistryKeyPresent(HKEY_CLASSES_ROOT, "QVD_Lumorak"),
              "HKEY_CLASSES_ROOT\\QVD_Lumorak is removed");
   e2e::Check(!e2e::RegistryKeyPresent(HKEY_LOCAL_MACHINE, kUninstallEntryKey),
