@@ -202,6 +202,12 @@ void PressKeys(std::initializer_list<std::pair<WORD, bool>> strokes) {
 }
 }  // namespace
 
+void PressKey(HWND window, WORD key) {
+  SetForegroundWindow(window);
+  ::Sleep(200);
+  PressKeys({{key, true}, {key, false}});
+}
+
 void ChooseMenuItem(HWND window, char menuLetter, char itemLetter) {
   SetForegroundWindow(window);
   ::Sleep(200);

@@ -71,6 +71,8 @@ RECT ClientRectOnScreen(HWND window);
 // item's underlined letter. (Wine keeps menus inside their process: they cannot be read from
 // outside.)
 void ChooseMenuItem(HWND window, char menuLetter, char itemLetter);
+// Brings the window to the front and presses a key (a virtual-key code) once.
+void PressKey(HWND window, WORD key);
 
 // ---- Message boxes ----------------------------------------------------------------------
 

@@ -174,6 +174,7 @@ void ExpectNothingFound(const Installation& installation) {
 
 // ---- The main program -------------------------------------------------------------------
 
+// Started from the build folder, which holds no help file: F1 says so.
 E2E_SCENARIO(product_shows_its_window) {
   const e2e::Process program = e2e::Start(context.buildFolder + "qvdlumorak.exe");
   HWND window = e2e::WaitForWindow(kMainTitle, 20000, program.id);
@@ -184,6 +185,9 @@ E2E_SCENARIO(product_shows_its_window) {
     e2e::Check((GetWindowLongA(view, GWL_STYLE) & ES_READONLY) != 0, "the view is read-only");
   }
   e2e::Check(GetMenu(window) != nullptr, "the window has its menu");
+  e2e::PressKey(window, VK_F1);
+  Contains(AnswerBox("QVDLumorak - Hilfe", program.id, kOk),
+           "Die Hilfedatei\n" + context.buildFolder + "QVDLumorak.chm\nwurde nicht gefunden.");
   CloseMainProgram(program, window);
 }
 
