@@ -1,5 +1,8 @@
 #include "harness.h"
 
+#include <shlobj.h>
+
+#include <cctype>
 #include <cstdio>
 #include <map>
 
@@ -185,6 +188,37 @@ void Click(HWND button) {
   PostMessageA(button, BM_CLICK, 0, 0);
 }
 
+namespace {
+void PressKeys(std::initializer_list<std::pair<WORD, bool>> strokes) {
+  std::vector<INPUT> inputs;
+  for (const auto& [key, down] : strokes) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+}  // namespace
+
+void PressKey(HWND window, WORD key) {
+  SetForegroundWindow(window);
+  ::Sleep(200);
+  PressKeys({{key, true}, {key, false}});
+}
+
+void ChooseMenuItem(HWND window, char menuLetter, char itemLetter) {
+  SetForegroundWindow(window);
+  ::Sleep(200);
+  // Virtual keys of letters are their capitals.
+  const WORD menu = static_cast<WORD>(std::toupper(static_cast<unsigned char>(menuLetter)));
+  const WORD item = static_cast<WORD>(std::toupper(static_cast<unsigned char>(itemLetter)));
+  PressKeys({{VK_MENU, true}, {menu, true}, {menu, false}, {VK_MENU, false}});
+  ::Sleep(300);  // the menu opens
+  PressKeys({{item, true}, {item, false}});
+}
+
 RECT ClientRectOnScreen(HWND window) {
   RECT rect{};
   GetClientRect(window, &rect);
@@ -256,15 +290,81 @@ bool RegistryKeyPresent(HKEY root, const std::string& subKey) {
 bool WriteRegistryText(HKEY root, const std::string& subKey, const std::string& name,
                        const std::string& value) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS) {
     return Check(false, "cannot create the key " + subKey);
   }
-  const LONG result =
-      RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>(value.size() + 1));
+  const LSTATUS status = RegSetValueExA(key, name.empty() ? nullptr : name.c_str(), 0, REG_SZ,
+                                        reinterpret_cast<const BYTE*>(value.c_str()),
+                                        static_cast<DWORD>(value.size() + 1));
   RegCloseKey(key);
-  return Check(result == ERROR_SUCCESS, "cannot set the value " + name);
+  return Check(status == ERROR_SUCCESS, "cannot write " + subKey + " " + name);
+}
+
+bool DeleteRegistryValue(HKEY root, const std::string& subKey, const std::string& name) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(root, subKey.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+    return Check(false, "cannot open the key " + subKey);
+  }
+  const LSTATUS status = RegDeleteValueA(key, name.c_str());
+  RegCloseKey(key);
+  return Check(status == ERROR_SUCCESS, "cannot delete " + subKey + " " + name);
+}
+
+bool FolderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool MakeFolders(const std::string& folder) {
+  std::string path = folder;
+  while (!path.empty() && path.back() == '\\')
+    path.pop_back();
+  const int result = SHCreateDirectoryExA(nullptr, path.c_str(), nullptr);
+  return Check(result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS,
+               "cannot create the folder " + folder);
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return Check(false, "cannot create " + path);
+  DWORD written = 0;
+  const BOOL done =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return Check(done && written == bytes.size(), "cannot write " + path);
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+    bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+std::string SpecialFolder(int csidl) {
+  char path[MAX_PATH + 1] = {};
+  if (!SHGetSpecialFolderPathA(nullptr, path, csidl, FALSE)) return {};
+  std::string folder = path;
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
+std::string TemporaryFolder() {
+  char path[MAX_PATH + 1] = {};
+  GetTempPathA(sizeof(path), path);
+  char longPath[MAX_PATH + 1] = {};
+  if (GetLongPathNameA(path, longPath, sizeof(longPath)) == 0) return path;
+  std::string folder = longPath;
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  return folder;
 }
 
 bool FileExists(const std::string& path) {

@@ -17,8 +17,9 @@ namespace e2e {
 // ---- Scenarios --------------------------------------------------------------------------
 
 struct Context {
-  std::string setupPath;  // Windows path of the setup under test
-  std::string runFolder;  // Linux path of this run's sandbox (QVD_RUN_FOLDER)
+  std::string setupPath;    // Windows path of the setup under test
+  std::string buildFolder;  // Windows path of the folder the setup was built in, with "\\"
+  std::string runFolder;    // Linux path of this run's sandbox (QVD_RUN_FOLDER)
 };
 
 using Scenario = std::function<void(Context&)>;
@@ -66,6 +67,12 @@ HWND FindControl(HWND window, const std::string& className, const std::string& t
 // Posts a click: a handler that opens a modal box then does not block the scenario.
 void Click(HWND button);
 RECT ClientRectOnScreen(HWND window);
+// Chooses a menu item as the keyboard does: Alt with the menu's underlined letter, then the
+// item's underlined letter. (Wine keeps menus inside their process: they cannot be read from
+// outside.)
+void ChooseMenuItem(HWND window, char menuLetter, char itemLetter);
+// Brings the window to the front and presses a key (a virtual-key code) once.
+void PressKey(HWND window, WORD key);
 
 // ---- Message boxes ----------------------------------------------------------------------
 
@@ -84,10 +91,19 @@ bool Answer(const MessageBoxView& box, const std::string& button);
 std::optional<std::string> ReadRegistryText(HKEY root, const std::string& subKey,
                                             const std::string& name);
 bool RegistryKeyPresent(HKEY root, const std::string& subKey);
-// Creates the key when needed and sets a REG_SZ value.
+// Creates the key as needed and writes a REG_SZ value ("" names the default value).
 bool WriteRegistryText(HKEY root, const std::string& subKey, const std::string& name,
                        const std::string& value);
+bool DeleteRegistryValue(HKEY root, const std::string& subKey, const std::string& name);
 bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+// Creates the folder with all folders above it.
+bool MakeFolders(const std::string& folder);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+std::optional<std::string> ReadFileBytes(const std::string& path);
+// A shell special folder (CSIDL) and the temporary folder, ending with a backslash.
+std::string SpecialFolder(int csidl);
+std::string TemporaryFolder();
 
 void Sleep(int milliseconds);
 

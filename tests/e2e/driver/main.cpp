@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
   }
   e2e::Context context;
   context.setupPath = WindowsPath(argv[2]);
+  context.buildFolder = context.setupPath.substr(0, context.setupPath.find_last_of('\\') + 1);
   if (const char* folder = std::getenv("QVD_RUN_FOLDER")) context.runFolder = folder;
   return e2e::RunScenario(argv[1], context);
 }
