@@ -51,7 +51,9 @@ struct ColourAnswer {
 };
 ColourAnswer AskStaticColour(platform::WindowNumber window, platform::ControlId control);
 
-// A pixel of a window's inner area as shown on the screen.
+// A pixel of a window's inner area as shown on the screen, once pending events are taken: the
+// last image shown in the window where it covers the point, else the class background (a solid
+// brush's colour, or a pattern brush's picture tiled from the inner area's top-left corner).
 platform::Colour ShownPixel(platform::WindowNumber window, int x, int y);
 
 }  // namespace contract

@@ -116,11 +116,15 @@ TEST(GuiContract, TitleVisibilityAndTopMostChangeOnRequest) {
 
 TEST(GuiContract, ReopeningANumberReplacesItsWindowAndClosingFreesIt) {
   ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200)));
-  const ControlId label = CreateControl(kFirst, 0, Control(ControlKind::Label, 4, 4, "alt"));
-  ASSERT_NE(label, 0);
+  const ControlId button = CreateControl(kFirst, 0, Control(ControlKind::Button, 4, 4, "alt"));
+  ASSERT_NE(button, 0);
+  contract::ClickControl(button);
+  contract::RequestClose(kFirst);
   ASSERT_TRUE(OpenWindow(kFirst, Spec(200, 100)));
   EXPECT_EQ(WindowInnerSize(kFirst).width, 200);
-  EXPECT_FALSE(IsControlVisible(label)) << "the controls went with the earlier window";
+  EXPECT_FALSE(IsControlVisible(button)) << "the controls went with the earlier window";
+  EXPECT_EQ(NextNotableEvent(300).kind, EventKind::None)
+      << "the earlier window's click and close request went with it";
 
   CloseWindow(kFirst);
   EXPECT_FALSE(IsWindowOpen(kFirst));
@@ -162,7 +166,7 @@ TEST(GuiContract, ControlsKeepTheirTextAndTheirEnabledAndVisibleState) {
                                ControlKind::Button,   ControlKind::RadioOption,
                                ControlKind::CheckBox, ControlKind::GroupFrame,
                                ControlKind::RichText};
-  const std::string text = "Größe:\tä ü ß";
+  const std::string text = "Größe:\tä\rü ß";
   int y = 0;
   for (const ControlId parent : {ControlId{0}, panel}) {
     for (const ControlKind kind : kinds) {

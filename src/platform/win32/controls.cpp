@@ -153,8 +153,21 @@ void SetControlText(ControlId control, const std::string& text) {
 }
 
 std::string ControlText(ControlId control) {
-  const HWND handle = win32::ControlHandleOf(control);
-  if (handle == nullptr) return {};
+  const win32::ControlEntry* entry = win32::FindControlEntry(control);
+  if (entry == nullptr) return {};
+  const HWND handle = entry->handle;
+  if (entry->kind == ControlKind::RichText) {
+    // As it was given: the window text would end its paragraphs with "\r\n" instead of "\r".
+    GETTEXTLENGTHEX lengthRequest{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+    const LRESULT length =
+        SendMessageA(handle, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthRequest), 0);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    GETTEXTEX request{static_cast<DWORD>(text.size()), GT_DEFAULT, CP_ACP, nullptr, nullptr};
+    text.resize(static_cast<std::size_t>(SendMessageA(handle, EM_GETTEXTEX,
+                                                      reinterpret_cast<WPARAM>(&request),
+                                                      reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+  }
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(handle)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(handle, text.data(), text.size())));
   return text;

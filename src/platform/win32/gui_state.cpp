@@ -45,6 +45,8 @@ void ForgetWindow(HWND window) {
     const WindowNumber number = it->first;
     std::erase_if(gui.controls,
                   [number](const auto& item) { return item.second.window == number; });
+    // What happened in it before it went is no longer anybody's business.
+    std::erase_if(gui.events, [number](const Event& event) { return event.window == number; });
     gui.windows.erase(it);
     return;
   }

@@ -87,7 +87,7 @@ WindowNumber NumberOfWindow(HWND window);
 // The entry of a live control, or null; by id or by its window.
 ControlEntry* FindControlEntry(ControlId control);
 ControlId ControlIdOf(HWND control);
-// Forgets a window that is being destroyed, with its controls.
+// Forgets a window that is being destroyed, with its controls and its events not yet taken.
 void ForgetWindow(HWND window);
 
 // A font as LoadFont makes it; null when the system gives none.
