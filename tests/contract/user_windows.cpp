@@ -52,7 +52,8 @@ bool ControlUsesFont(platform::ControlId control, platform::FontNumber font) {
 ColourAnswer AskStaticColour(platform::WindowNumber, platform::ControlId control) {
   ColourAnswer answer;
   const HWND handle = platform::win32::ControlHandleOf(control);
-  const HDC dc = CreateCompatibleDC(nullptr);
+  const platform::win32::MemoryDc memory(nullptr);
+  const HDC dc = memory.get();
   const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(handle), WM_CTLCOLORSTATIC,
                                                            reinterpret_cast<WPARAM>(dc),
                                                            reinterpret_cast<LPARAM>(handle)));
@@ -66,15 +67,12 @@ ColourAnswer AskStaticColour(platform::WindowNumber, platform::ControlId control
   const COLORREF text = GetTextColor(dc);
   answer.textColour = {GetRValue(text), GetGValue(text), GetBValue(text)};
   answer.transparentText = GetBkMode(dc) == TRANSPARENT;
-  DeleteDC(dc);
   return answer;
 }
 
 platform::Colour ShownPixel(platform::WindowNumber window, int x, int y) {
-  const HWND handle = platform::win32::WindowHandleOf(window);
-  const HDC dc = GetDC(handle);
-  const COLORREF pixel = GetPixel(dc, x, y);
-  ReleaseDC(handle, dc);
+  const platform::win32::WindowDc screen(platform::win32::WindowHandleOf(window));
+  const COLORREF pixel = GetPixel(screen.get(), x, y);
   return {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
 }
 }  // namespace contract
