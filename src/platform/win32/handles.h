@@ -80,6 +80,53 @@ class SelectGuard {
   HGDIOBJ previous_;
 };
 
+// A window made with CreateWindowEx, destroyed with DestroyWindow. The window procedure
+// releases the owner when the system destroys the window by itself (an owned window goes with
+// its owner), so that it is never destroyed twice.
+class OwnedWindow {
+ public:
+  OwnedWindow() = default;
+  explicit OwnedWindow(HWND window) : window_(window) {}
+  OwnedWindow(const OwnedWindow&) = delete;
+  OwnedWindow& operator=(const OwnedWindow&) = delete;
+  OwnedWindow(OwnedWindow&& other) noexcept : window_(other.release()) {}
+  OwnedWindow& operator=(OwnedWindow&& other) noexcept {
+    if (this != &other) reset(other.release());
+    return *this;
+  }
+  ~OwnedWindow() { reset(); }
+  HWND get() const { return window_; }
+  HWND release() {
+    HWND window = window_;
+    window_ = nullptr;
+    return window;
+  }
+  void reset(HWND window = nullptr) {
+    if (window_ != nullptr) DestroyWindow(window_);
+    window_ = window;
+  }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// A library loaded with LoadLibraryA, freed with FreeLibrary.
+class LoadedLibrary {
+ public:
+  LoadedLibrary() = default;
+  LoadedLibrary(const LoadedLibrary&) = delete;
+  LoadedLibrary& operator=(const LoadedLibrary&) = delete;
+  ~LoadedLibrary() { reset(); }
+  HMODULE get() const { return module_; }
+  void reset(HMODULE module = nullptr) {
+    if (module_ != nullptr) FreeLibrary(module_);
+    module_ = module;
+  }
+
+ private:
+  HMODULE module_ = nullptr;
+};
+
 // A search handle of FindFirstFileA, closed with FindClose.
 class FindHandle {
  public:

@@ -7,6 +7,10 @@ namespace platform::win32 {
 
 // The window of a number, or null.
 HWND WindowHandleOf(int number);
+// The window of a control id, or null.
+HWND ControlHandleOf(int control);
+// The font of a number (-1: the standard control font), or null.
+HFONT FontHandleOf(int font);
 
 // A root key value as Windows knows it: the 32-bit value sign-extended to a handle.
 inline HKEY RootHandle(unsigned root) {
