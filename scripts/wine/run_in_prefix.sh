@@ -18,7 +18,7 @@ sandbox="$root/runs/$name"
 artifacts="$root/artifacts"
 rm -rf "$sandbox"
 mkdir -p "$root/runs" "$artifacts"
-rm -f "$artifacts/$name.png"
+rm -f "$artifacts/$name.png" "$artifacts/$name-at-failure.png"
 if [ ! -d "$root/pristine/prefix" ]; then
   echo "no pristine prefix in $root (the fixture wine.prefix makes it)" >&2
   exit 2
@@ -41,13 +41,20 @@ for entry in "$root/pristine/prefix/drive_c/windows"/*; do
 done
 qvd_wine_env "$sandbox"
 export QVD_RUN_FOLDER="$sandbox"
+# Programs that check what they see save the screen of their first failed check here.
+failure_screen="$sandbox/failure-screen.bmp"
+export QVD_FAILURE_SCREEN="Z:$(echo "$failure_screen" | tr / '\\')"
 qvd_start_xvfb || exit 2
 
 timeout --kill-after=10 "${QVD_WINE_TIMEOUT:-240}" "$QVD_WINE" "$@"
 status=$?
 if [ "$status" -ne 0 ]; then
   import -display "$DISPLAY" -window root "$artifacts/$name.png" 2>/dev/null &&
-    echo "screenshot: $artifacts/$name.png" >&2
+    echo "screenshot at the end: $artifacts/$name.png" >&2
+  if [ -f "$failure_screen" ]; then
+    convert "$failure_screen" "$artifacts/$name-at-failure.png" 2>/dev/null &&
+      echo "screenshot at the first failed check: $artifacts/$name-at-failure.png" >&2
+  fi
 fi
 "$QVD_WINESERVER" -k 2>/dev/null || true
 qvd_stop_xvfb

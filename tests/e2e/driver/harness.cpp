@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 namespace e2e {
@@ -16,6 +17,45 @@ std::map<std::string, Scenario>& Scenarios() {
 }
 
 bool failed = false;
+
+// Writes the whole screen as a 24-bit BMP to the file that QVD_FAILURE_SCREEN names.
+void SaveScreenAtFailure() {
+  const char* path = std::getenv("QVD_FAILURE_SCREEN");
+  if (path == nullptr || *path == '\0') return;
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  const std::vector<Pixel> pixels = CaptureScreen(screen);
+  const int width = screen.right;
+  const int height = screen.bottom;
+  if (pixels.size() != static_cast<std::size_t>(width) * height) return;
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info);
+  file.bfSize = file.bfOffBits + stride * height;
+  info.biSize = sizeof(info);
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof(file));
+  bytes.append(reinterpret_cast<const char*>(&info), sizeof(info));
+  for (int y = height - 1; y >= 0; --y) {
+    std::string row(stride, '\0');
+    for (int x = 0; x < width; ++x) {
+      const Pixel& pixel = pixels[static_cast<std::size_t>(y) * width + x];
+      row[x * 3] = static_cast<char>(pixel.blue);
+      row[x * 3 + 1] = static_cast<char>(pixel.green);
+      row[x * 3 + 2] = static_cast<char>(pixel.red);
+    }
+    bytes += row;
+  }
+  HANDLE out = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(out);
+}
 
 struct TopWindowSearch {
   const std::string* title;
@@ -69,6 +109,8 @@ int RunScenario(const std::string& name, Context& context) {
 bool Check(bool condition, const std::string& message) {
   if (!condition) {
     std::fprintf(stderr, "check failed: %s\n", message.c_str());
+    // The screen as the first failure found it; later steps may close what showed the fault.
+    if (!failed) SaveScreenAtFailure();
     failed = true;
   }
   return condition;
