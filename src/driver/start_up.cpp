@@ -1,5 +1,6 @@
 #include "driver/start_up.h"
 
+#include "driver/auto_update_hand_over.h"
 #include "driver/intro_pictures.h"
 #include "driver/product_identity.h"
 #include "driver/setup_state.h"
@@ -72,6 +73,7 @@ std::int32_t ShowIntroAndWizard() {
   StageIntroPictures();
   ReadInstalledVersion();
   SetupState& state = Setup();
+  state.autoUpdateMode = AwaitMainInstanceExit();
   state.installChoice = ShowIntroAndWizard();
   RemoveIntroPictures();
 
