@@ -3,6 +3,7 @@
 #include "driver/auto_update_hand_over.h"
 #include "driver/intro_pictures.h"
 #include "driver/product_identity.h"
+#include "driver/program_information.h"
 #include "driver/setup_state.h"
 #include "driver/version_number.h"
 #include "install/messages.h"
@@ -70,6 +71,7 @@ std::int32_t ShowIntroAndWizard() {
   platform::InitialisePlatform();
   InitialiseSettings();
   RefuseSecondInstance();
+  BuildProgramInformation();
   StageIntroPictures();
   ReadInstalledVersion();
   SetupState& state = Setup();

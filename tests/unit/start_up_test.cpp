@@ -34,6 +34,8 @@ TEST_F(StartUpTest, ASecondCopyIsRefusedWithItsBoxAndEndsWithExitCodeZero) {
   EXPECT_EQ(box.title, "ABBRUCH");
   EXPECT_EQ(box.text, "Es kann nur eine Instanz von:\r<setup_qvdlumorak.exe>\rgestartet werden.");
   EXPECT_EQ(box.flags, platform::MB_OK | platform::MB_ICONERROR | platform::MB_TOPMOST);
+  // Refused before it prepares anything.
+  EXPECT_EQ(driver::Setup().infoText, "");
 }
 
 TEST_F(StartUpTest, ARunWithoutRecordLeavesTheRecordedFolderEmptyAndEndsWithZero) {
