@@ -1,7 +1,9 @@
 #include "driver/start_up.h"
 
+#include "driver/auto_update_hand_over.h"
 #include "driver/intro_pictures.h"
 #include "driver/product_identity.h"
+#include "driver/program_information.h"
 #include "driver/setup_state.h"
 #include "driver/version_number.h"
 #include "install/messages.h"
@@ -69,9 +71,11 @@ std::int32_t ShowIntroAndWizard() {
   platform::InitialisePlatform();
   InitialiseSettings();
   RefuseSecondInstance();
+  BuildProgramInformation();
   StageIntroPictures();
   ReadInstalledVersion();
   SetupState& state = Setup();
+  state.autoUpdateMode = AwaitMainInstanceExit();
   state.installChoice = ShowIntroAndWizard();
   RemoveIntroPictures();
 

@@ -6,6 +6,8 @@
 #include "driver/start_up.h"
 #include "headless_test.h"
 #include "platform/text.h"
+#include "toolkit/resource_numbers.h"
+#include "wizard_user.h"
 
 namespace {
 
@@ -103,6 +105,23 @@ TEST_F(ProgramInformationTest, WithoutMeasuringTheConditionsStandAsOneLineEach) 
     expected += std::string(driver::kInformationParagraphs[i]) + "\r\r";
   expected += std::string("ACHTUNG!\r\r") + driver::kInformationParagraphs[4];
   EXPECT_EQ(Build(), expected);
+}
+
+// The licence window of a new installation shows the text the run has built.
+TEST_F(ProgramInformationTest, TheLicenceWindowOfTheRunShowsTheText) {
+  std::string shown;
+  const auto lookAtTheLicence = [&shown] {
+    for (platform::ControlId id : headless::ControlsOf(numbers::kLicenceWindow)) {
+      const headless::ControlRecord& control = *headless::Control(id);
+      if (control.spec.kind == platform::ControlKind::RichText) shown = control.text;
+    }
+  };
+  fixture::PlaySteps({fixture::Look(), fixture::ClickOn("installieren"), fixture::ClickOn("Weiter"),
+                      fixture::Look(lookAtTheLicence), fixture::ClickOn("Abbruch")});
+  const auto outcome = headless::RunProcess(driver::RunSetup);
+  ASSERT_TRUE(outcome.ended) << outcome.failure;
+  EXPECT_EQ(shown.substr(0, kLabelLines.size()), kLabelLines);
+  EXPECT_EQ(shown, driver::Setup().infoText);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "driver/auto_update_hand_over.h"
 #include "driver/product_identity.h"
+#include "driver/setup_state.h"
 #include "headless_test.h"
 #include "platform/registry.h"
 #include "toolkit/registry_access.h"
@@ -32,6 +34,8 @@ TEST_F(StartUpTest, ASecondCopyIsRefusedWithItsBoxAndEndsWithExitCodeZero) {
   EXPECT_EQ(box.title, "ABBRUCH");
   EXPECT_EQ(box.text, "Es kann nur eine Instanz von:\r<setup_qvdlumorak.exe>\rgestartet werden.");
   EXPECT_EQ(box.flags, platform::MB_OK | platform::MB_ICONERROR | platform::MB_TOPMOST);
+  // Refused before it prepares anything.
+  EXPECT_EQ(driver::Setup().infoText, "");
 }
 
 TEST_F(StartUpTest, ARunWithoutRecordLeavesTheRecordedFolderEmptyAndEndsWithZero) {
@@ -91,6 +95,59 @@ TEST_F(StartUpTest, TheWizardComparesWithTheRecordedVersionAndItsChoiceIsKept) {
           "Installierte Version\t: " + installed}) {
       EXPECT_NE(std::find(shown.begin(), shown.end(), text), shown.end()) << c.what << ": " << text;
     }
+  }
+}
+
+// Started by the main program for its update and left in the wizard, the setup starts the main
+// program again from the recorded folder, told that nothing was updated, once the hand-over and
+// the wizard are over. Not without a recorded folder (rather than whatever program of that name
+// the search path would find), nor in normal mode.
+TEST_F(StartUpTest, ACancelledUpdateStartsTheMainProgramAgainInTheRecordedFolder) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> arguments;
+    const char* recordedFolder;  // none when null
+    bool handOverOpens;
+    int mode;
+    bool restarted;
+  };
+  const std::vector<std::string> update = {driver::kAutoUpdateWord};
+  const Case cases[] = {
+      {"update cancelled", update, "c:\\Programme\\QVDLumorak\\", true, 1, true},
+      {"no recorded folder", update, nullptr, true, 1, false},
+      {"empty recorded folder", update, "", true, 1, false},
+      {"no hand-over window", update, "C:\\QVD\\", false, 0, false},
+      {"normal mode", {"autoupdate_from_maininstance"}, "C:\\QVD\\", true, 0, false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    if (c.recordedFolder != nullptr) RecordFolder(c.recordedFolder);
+    headless::SetCommandLine(c.arguments);
+    headless::FailOpeningWindow(numbers::kHandOverWindow, !c.handOverOpens);
+    fixture::LeaveTheWizardWithAbbruch();
+
+    const auto outcome = headless::RunProcess(driver::RunSetup);
+    ASSERT_TRUE(outcome.ended) << c.what << ": " << outcome.failure;
+    EXPECT_EQ(outcome.exitCode, 0u) << c.what;
+    EXPECT_EQ(driver::Setup().installChoice, 0) << c.what;
+    EXPECT_EQ(driver::Setup().autoUpdateMode, c.mode) << c.what;
+    if (!c.restarted) {
+      EXPECT_TRUE(headless::ProgramStarts().empty()) << c.what;
+      continue;
+    }
+    ASSERT_EQ(headless::ProgramStarts().size(), 1u) << c.what;
+    const headless::ProgramStart& start = headless::ProgramStarts()[0];
+    EXPECT_EQ(start.file, "C:\\PROGRAMME\\QVDLUMORAK\\qvdlumorak.exe");
+    EXPECT_EQ(start.argument, "StartFromUpDater_NotSucces");
+    EXPECT_EQ(start.workingFolder, "C:\\PROGRAMME\\QVDLUMORAK\\");
+
+    const headless::WindowRecord* handOver = headless::Window(numbers::kHandOverWindow);
+    const headless::WindowRecord* wizard = headless::Window(numbers::kWizardDialog);
+    ASSERT_NE(handOver, nullptr);
+    ASSERT_NE(wizard, nullptr);
+    EXPECT_EQ(handOver->closedAt - handOver->openedAt, 7500u);
+    EXPECT_LE(handOver->closedAt, wizard->openedAt);
+    EXPECT_LE(wizard->closedAt, start.time);
   }
 }
 

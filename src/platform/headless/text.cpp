@@ -7,6 +7,7 @@
 
 #include "platform/headless/control.h"
 #include "platform/headless/internal.h"
+#include "platform/image.h"
 #include "platform/text.h"
 
 namespace headless {
@@ -65,14 +66,6 @@ Metrics MetricsFor(int points, std::uint32_t style) {
     }
   }
   return metrics;
-}
-
-// A box clipped to the image.
-void Paint(platform::Image& image, int x, int y, int width, int height, platform::Colour colour) {
-  for (int row = y < 0 ? 0 : y; row < y + height && row < image.height; ++row) {
-    for (int column = x < 0 ? 0 : x; column < x + width && column < image.width; ++column)
-      image.At(column, row) = colour;
-  }
 }
 
 struct Text {
@@ -159,7 +152,7 @@ bool DrawTextOnImage(Image& image, int x, int y, const std::string& text, FontNu
   if (!loaded) return false;
   const headless::Metrics metrics = headless::MetricsFor(loaded->points, loaded->style);
   if (background != nullptr) {
-    headless::Paint(image, x, y, metrics.Width(text), metrics.LineHeight(), *background);
+    platform::FillBox(image, x, y, metrics.Width(text), metrics.LineHeight(), *background);
   }
   // Positions come from the widths of whole beginnings, so that scaled fonts do not drift.
   int measured = 0;
@@ -167,7 +160,12 @@ bool DrawTextOnImage(Image& image, int x, int y, const std::string& text, FontNu
   for (char c : text) {
     measured += metrics.row->widths[static_cast<unsigned char>(c)];
     const int next = metrics.Scale(measured);
-    if (c != ' ') headless::Paint(image, x + pen, y, next - pen, metrics.Ascent(), textColour);
+    // Nothing more reaches the image; stopping here also keeps x + pen from overflowing.
+    const long long left = static_cast<long long>(x) + pen;
+    if (left >= image.width) break;
+    if (c != ' ') {
+      platform::FillBox(image, static_cast<int>(left), y, next - pen, metrics.Ascent(), textColour);
+    }
     pen = next;
   }
   return true;
