@@ -37,8 +37,10 @@ ControlClass ClassOf(ControlKind kind) {
       return {"Button", BS_CHECKBOX | WS_TABSTOP, 0};
     case ControlKind::GroupFrame:
       return {"Button", BS_GROUPBOX, 0};
+    // No WS_CLIPCHILDREN: a group frame paints only its lines and shows the panel beneath, so
+    // the panel must paint under it too.
     case ControlKind::Panel:
-      return {win32::kPanelClass, WS_BORDER | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+      return {win32::kPanelClass, WS_BORDER, WS_EX_CONTROLPARENT};
     case ControlKind::PictureBox:
       return {"Static", SS_BITMAP, 0};
     case ControlKind::RichText:
