@@ -475,6 +475,11 @@ TEST(GuiContract, AnImageShownInAWindowAppearsAtItsPlaceAndStays) {
   EXPECT_EQ(contract::ShownPixel(kFirst, 5, 5), kGreen);
 
   EXPECT_FALSE(ShowImageInWindow(kSecond, image, 0, 0)) << "no such window";
+  Image torn = image;
+  torn.pixels.resize(torn.pixels.size() / 2);
+  EXPECT_FALSE(ShowImageInWindow(kFirst, torn, 0, 0)) << "fewer pixels than its size";
+  EXPECT_FALSE(ShowImageInWindow(kFirst, Image{}, 0, 0)) << "no pixels";
+  EXPECT_EQ(contract::ShownPixel(kFirst, 20, 10), kRed);
 }
 
 TEST(GuiContract, TheBackgroundBrushIsSharedByAllWindows) {
