@@ -105,6 +105,9 @@ struct ControlSpec {
 ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& spec);
 void SetControlText(ControlId control, const std::string& text);
 std::string ControlText(ControlId control);
+// Enabled and visible are each control's own flags: a control in a hidden or disabled panel, or
+// in a hidden window, still reports itself shown and enabled (a user sees and reaches it only
+// when those are shown and enabled too); a control that was not made reports neither.
 void SetControlEnabled(ControlId control, bool enabled);
 bool IsControlEnabled(ControlId control);
 void SetControlVisible(ControlId control, bool visible);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "contract.h"
@@ -140,9 +141,20 @@ TEST(GuiContract, AWindowIsOwnedOnlyByAnOpenWindowAndGoesWithIt) {
   ASSERT_TRUE(OpenWindow(kThird, Spec(200, 100, kWindowCaption, 13)));
   EXPECT_EQ(contract::FactsOf(kSecond).owner, kFirst);
   EXPECT_EQ(contract::FactsOf(kThird).owner, kNoWindow);
+  const ControlId button = CreateControl(kSecond, 0, Control(ControlKind::Button, 4, 4, "OK"));
+  ASSERT_NE(button, 0);
+  DrainSaw(EventKind::Other);
+  contract::ClickControl(button);
+  contract::RequestClose(kSecond);
+
   CloseWindow(kFirst);
   EXPECT_FALSE(IsWindowOpen(kSecond)) << "the system destroys owned windows with their owner";
   EXPECT_TRUE(IsWindowOpen(kThird));
+  EXPECT_EQ(NextNotableEvent(300).kind, EventKind::None)
+      << "the owned window's click and close request went with it";
+  ASSERT_TRUE(OpenWindow(13, Spec(200, 100)));
+  CloseWindow(13);
+  EXPECT_TRUE(IsWindowOpen(kThird)) << "a number that was not open when it opened owns nothing";
   EXPECT_TRUE(OpenWindow(kSecond, Spec(200, 100))) << "the number is free again";
 }
 
@@ -193,6 +205,34 @@ TEST(GuiContract, ControlsKeepTheirTextAndTheirEnabledAndVisibleState) {
       << "a label holds no controls";
 }
 
+// Both are the control's own flags: a control in a hidden or disabled panel, or in a hidden
+// window, still reports itself shown and enabled, and showing the panel again does not show a
+// control that was hidden by itself.
+TEST(GuiContract, VisibleAndEnabledAreEachControlsOwnFlags) {
+  ASSERT_TRUE(OpenWindow(kFirst, Spec(500, 400, kWindowCaption | kWindowHidden)));
+  ControlSpec panelSpec = Control(ControlKind::Panel, 250, 0);
+  panelSpec.width = 240;
+  panelSpec.height = 390;
+  const ControlId panel = CreateControl(kFirst, 0, panelSpec);
+  ASSERT_NE(panel, 0);
+  const ControlId inWindow = CreateControl(kFirst, 0, Control(ControlKind::Button, 4, 4, "a"));
+  const ControlId inPanel = CreateControl(kFirst, panel, Control(ControlKind::CheckBox, 4, 4));
+  const ControlId hiddenInPanel =
+      CreateControl(kFirst, panel, Control(ControlKind::Label, 4, 30, "b"));
+  SetControlVisible(hiddenInPanel, false);
+  SetControlVisible(panel, false);
+  SetControlEnabled(panel, false);
+
+  EXPECT_FALSE(IsControlVisible(panel));
+  EXPECT_FALSE(IsControlEnabled(panel));
+  for (const ControlId control : {inWindow, inPanel}) {
+    EXPECT_TRUE(IsControlVisible(control)) << control;
+    EXPECT_TRUE(IsControlEnabled(control)) << control;
+  }
+  SetControlVisible(panel, true);
+  EXPECT_FALSE(IsControlVisible(hiddenInPanel));
+}
+
 TEST(GuiContract, ARichTextBoxHoldsALongText) {
   ASSERT_TRUE(OpenWindow(kFirst, Spec(500, 330)));
   std::string text;
@@ -206,13 +246,20 @@ TEST(GuiContract, ARichTextBoxHoldsALongText) {
   EXPECT_EQ(ControlText(box), text);
 }
 
-TEST(GuiContract, AProgressBarHoldsItsPosition) {
+TEST(GuiContract, AProgressBarHoldsItsPositionAndOnlyOneSetsAMark) {
   ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 50)));
   const ControlId bar = CreateControl(kFirst, 0, Control(ControlKind::ProgressBar, 4, 2));
   ASSERT_NE(bar, 0);
   for (const int position : {37, 100, 0}) {
     SetControlState(bar, position);
     EXPECT_EQ(ControlState(bar), position);
+  }
+  const ControlId box = CreateControl(kFirst, 0, Control(ControlKind::CheckBox, 4, 24));
+  ASSERT_NE(box, 0);
+  const std::pair<int, int> marks[] = {{1, 1}, {2, 0}, {1, 1}, {-1, 0}, {1, 1}, {0, 0}};
+  for (const auto& [given, kept] : marks) {
+    SetControlState(box, given);
+    EXPECT_EQ(ControlState(box), kept) << given;
   }
 }
 
@@ -365,6 +412,37 @@ TEST(GuiContract, ControlsTakeTheDefaultFontOfTheirCreation) {
   EXPECT_FALSE(contract::ControlUsesFont(body, 3));
   EXPECT_TRUE(contract::ControlUsesFont(standard, contract::kStandardFont));
   EXPECT_TRUE(contract::ControlUsesFont(fallback, contract::kStandardFont));
+  EXPECT_FALSE(LoadFont(-1, "Arial", 10, kFontBold)) << "-1 is no font number";
+  EXPECT_TRUE(contract::ControlUsesFont(standard, contract::kStandardFont));
+}
+
+TEST(GuiContract, ControlsFollowTheirFontWhenItIsReplacedOrFreed) {
+  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200)));
+  ControlSpec panelSpec = Control(ControlKind::Panel, 150, 0);
+  panelSpec.height = 190;
+  const ControlId panel = CreateControl(kFirst, 0, panelSpec);
+  ASSERT_TRUE(LoadFont(3, "Arial", 10, kFontBold));
+  ASSERT_TRUE(LoadFont(4, "Arial", 9, kFontPlain));
+  SetDefaultControlFont(3);
+  const ControlId heading = CreateControl(kFirst, 0, Control(ControlKind::Label, 4, 4, "a"));
+  const ControlId option = CreateControl(kFirst, panel, Control(ControlKind::RadioOption, 4, 4));
+  SetDefaultControlFont(4);
+  const ControlId body = CreateControl(kFirst, 0, Control(ControlKind::Button, 4, 30, "b"));
+  ASSERT_NE(option, 0);
+
+  ASSERT_TRUE(LoadFont(3, "Arial", 14, kFontItalic));
+  for (const ControlId control : {heading, option})
+    EXPECT_TRUE(contract::ControlUsesFont(control, 3)) << "the new font of that number";
+  EXPECT_TRUE(contract::ControlUsesFont(body, 4));
+
+  FreeFont(3);
+  for (const ControlId control : {heading, option}) {
+    EXPECT_TRUE(contract::ControlUsesFont(control, contract::kStandardFont)) << control;
+  }
+  EXPECT_TRUE(contract::ControlUsesFont(body, 4));
+  ASSERT_TRUE(LoadFont(3, "Arial", 10, kFontBold));
+  EXPECT_TRUE(contract::ControlUsesFont(heading, contract::kStandardFont))
+      << "a freed font's controls stay with the standard font";
 }
 
 // ---- Pictures in windows, backgrounds and colours ---------------------------------------
@@ -397,6 +475,11 @@ TEST(GuiContract, AnImageShownInAWindowAppearsAtItsPlaceAndStays) {
   EXPECT_EQ(contract::ShownPixel(kFirst, 5, 5), kGreen);
 
   EXPECT_FALSE(ShowImageInWindow(kSecond, image, 0, 0)) << "no such window";
+  Image torn = image;
+  torn.pixels.resize(torn.pixels.size() / 2);
+  EXPECT_FALSE(ShowImageInWindow(kFirst, torn, 0, 0)) << "fewer pixels than its size";
+  EXPECT_FALSE(ShowImageInWindow(kFirst, Image{}, 0, 0)) << "no pixels";
+  EXPECT_EQ(contract::ShownPixel(kFirst, 20, 10), kRed);
 }
 
 TEST(GuiContract, TheBackgroundBrushIsSharedByAllWindows) {
@@ -413,9 +496,16 @@ TEST(GuiContract, TheBackgroundBrushIsSharedByAllWindows) {
   EXPECT_EQ(contract::ShownPixel(kThird, 100, 50), kGreen);
   EXPECT_FALSE(SetWindowBackground(13, green)) << "no such window";
 
-  // A freed brush is no window's background any more.
+  // A freed brush is no window's background any more, nor can it become one.
   FreeBrush(green);
   EXPECT_EQ(contract::FactsOf(kSecond).background, 0u);
+  EXPECT_FALSE(SetWindowBackground(kFirst, green));
+  EXPECT_EQ(contract::FactsOf(kFirst).background, 0u);
+  // Freeing another brush leaves the background alone.
+  const BrushId red = MakeSolidBrush(kRed);
+  ASSERT_TRUE(SetWindowBackground(kFirst, red));
+  FreeBrush(MakeSolidBrush(kBlue));
+  EXPECT_EQ(contract::FactsOf(kThird).background, red);
 }
 
 TEST(GuiContract, APatternBrushTilesItsPicture) {

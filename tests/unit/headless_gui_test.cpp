@@ -192,7 +192,42 @@ TEST_F(HeadlessGuiTest, ControlsTakeTheDefaultFontOfTheirCreation) {
   EXPECT_FALSE(headless::Control(standard)->font.has_value());
   EXPECT_EQ(headless::Control(body)->font,
             (headless::FontRecord{"Arial", 9, platform::kFontPlain}));
+  EXPECT_EQ(headless::Control(body)->fontNumber, 4);
   EXPECT_FALSE(headless::Control(againStandard)->font.has_value());
+  EXPECT_EQ(headless::Control(againStandard)->fontNumber, -1);
+}
+
+TEST_F(HeadlessGuiTest, ControlsShowTheFontNowUnderTheirNumberAndTheStandardOneWhenItGoes) {
+  Open(1);
+  Open(2);
+  const headless::FontRecord arial{"Arial", 9, platform::kFontPlain};
+  const headless::FontRecord bold{"Arial", 10, platform::kFontBold};
+  ASSERT_TRUE(platform::LoadFont(4, arial.face, arial.points, arial.style));
+  ASSERT_TRUE(platform::LoadFont(5, bold.face, bold.points, bold.style));
+  platform::SetDefaultControlFont(4);
+  const platform::ControlId body = Make(1, ControlKind::Label);
+  const platform::ControlId gone = Make(2, ControlKind::Label);
+  platform::SetDefaultControlFont(5);
+  const platform::ControlId button = Make(1, ControlKind::Button);
+  platform::CloseWindow(2);
+
+  const headless::FontRecord tahoma{"Tahoma", 12, platform::kFontItalic};
+  ASSERT_TRUE(platform::LoadFont(4, tahoma.face, tahoma.points, tahoma.style));
+  EXPECT_EQ(headless::Control(body)->font, tahoma);
+  EXPECT_EQ(headless::Control(body)->fontNumber, 4);
+  EXPECT_EQ(headless::Control(gone)->font, arial) << "a destroyed control keeps what it showed";
+  EXPECT_EQ(headless::Control(button)->font, bold);
+
+  platform::FreeFont(4);
+  EXPECT_FALSE(headless::Control(body)->font.has_value());
+  EXPECT_EQ(headless::Control(body)->fontNumber, -1);
+  EXPECT_EQ(headless::Control(button)->font, bold) << "another font's controls keep theirs";
+  EXPECT_EQ(headless::Control(button)->fontNumber, 5);
+  ASSERT_TRUE(platform::LoadFont(4, arial.face, arial.points, arial.style));
+  EXPECT_FALSE(headless::Control(body)->font.has_value()) << "freed means freed for good";
+
+  EXPECT_FALSE(platform::LoadFont(-1, "Arial", 9, platform::kFontPlain)) << "-1 is no number";
+  EXPECT_FALSE(headless::LoadedFont(-1).has_value());
 }
 
 TEST_F(HeadlessGuiTest, TheBackgroundIsSharedByEveryWindowOfTheSetup) {
@@ -208,6 +243,12 @@ TEST_F(HeadlessGuiTest, TheBackgroundIsSharedByEveryWindowOfTheSetup) {
   EXPECT_FALSE(platform::SetWindowBackground(5, platform::MakeSolidBrush({})))
       << "a closed window has no class to change";
   EXPECT_EQ(headless::Window(0)->background, brush);
+
+  // Freed, it falls back to the system's colour in every record, the closed window's too.
+  platform::FreeBrush(brush);
+  EXPECT_FALSE(platform::SetWindowBackground(0, brush)) << "a freed brush";
+  for (const headless::WindowRecord& window : headless::WindowHistory())
+    EXPECT_EQ(window.background, 0u) << window.number;
 }
 
 TEST_F(HeadlessGuiTest, BrushesAreTrackedUntilFreed) {
@@ -279,6 +320,42 @@ TEST_F(HeadlessGuiTest, WaitsWithoutAnAnswerRunOutOrStopTheProcess) {
   EXPECT_EQ(scripted.exitCode, headless::kExitUnscriptedWait);
   EXPECT_EQ(asked, (std::vector<int>{100, 0, platform::kWaitForever}));
   EXPECT_EQ(headless::Now(), 350u);
+}
+
+TEST_F(HeadlessGuiTest, TheUsersPendingEventsComeFirstInOrderAndGoWithTheirWindow) {
+  Open(1);
+  Open(2, 0, 1);
+  Open(3);
+  const platform::ControlId box = Make(3, ControlKind::CheckBox);
+  headless::PostUserEvent(headless::CloseRequestFor(2));
+  headless::PostUserEvent(headless::Click(box));
+  headless::PostUserEvent(headless::OtherEventIn(1));
+  headless::PostUserEvent(headless::CloseRequestFor(3));
+  headless::PostUserEvent(headless::OtherEventIn(4));  // no window 4: dropped at once
+  EXPECT_EQ(platform::ControlState(box), 1) << "the click's change is made at once";
+  platform::CloseWindow(1);  // with window 2, which it owns
+
+  std::vector<int> asked;
+  headless::SetScriptedUser([&asked](int timeout) {
+    asked.push_back(timeout);
+    return headless::OtherEventIn(3);
+  });
+  struct Expected {
+    EventKind kind;
+    platform::WindowNumber window;
+    platform::ControlId control;
+  };
+  const Expected expected[] = {{EventKind::Control, 3, box},
+                               {EventKind::CloseRequest, 3, 0},
+                               {EventKind::Other, 3, 0}};  // the script's
+  int step = 0;
+  for (const Expected& e : expected) {
+    const platform::Event event = step++ % 2 == 0 ? platform::PollEvent() : platform::WaitEvent(50);
+    EXPECT_EQ(event.kind, e.kind) << step;
+    EXPECT_EQ(event.window, e.window) << step;
+    EXPECT_EQ(event.control, e.control) << step;
+  }
+  EXPECT_EQ(asked, std::vector<int>{0}) << "the script is asked only when nothing is pending";
 }
 
 TEST_F(HeadlessGuiTest, RegisteredKeysOfAShownWindowGiveShortcuts) {

@@ -9,6 +9,20 @@ namespace headless {
 
 using internal::Gui;
 
+namespace {
+
+// The class is one for all windows: every record, of the open windows and the history alike,
+// reports the background it has now.
+void SetClassBackground(platform::BrushId brush) {
+  Gui().classBackground = brush;
+  for (auto& [number, window] : Gui().windows)
+    window.background = brush;
+  for (WindowRecord& window : Gui().history)
+    window.background = brush;
+}
+
+}  // namespace
+
 std::optional<BrushRecord> LiveBrush(platform::BrushId brush) {
   auto it = Gui().brushes.find(brush);
   if (it == Gui().brushes.end()) return std::nullopt;
@@ -50,16 +64,15 @@ BrushId MakePatternBrush(int picture) {
 }
 
 void FreeBrush(BrushId brush) {
-  Gui().brushes.erase(brush);
+  if (Gui().brushes.erase(brush) == 0) return;
+  // No window may paint with a deleted brush: the class falls back to the system colour.
+  if (Gui().classBackground == brush) headless::SetClassBackground(0);
 }
 
 bool SetWindowBackground(WindowNumber number, BrushId brush) {
   if (!IsWindowOpen(number)) return false;
-  Gui().classBackground = brush;
-  for (auto& [other, window] : Gui().windows)
-    window.background = brush;
-  for (headless::WindowRecord& window : Gui().history)
-    window.background = brush;
+  if (brush != 0 && Gui().brushes.count(brush) == 0) return false;
+  headless::SetClassBackground(brush);
   return true;
 }
 

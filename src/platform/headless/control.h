@@ -135,7 +135,8 @@ platform::FontNumber DefaultControlFont();
 
 // The stand-in's screen is 1280 x 1024 pixels. A window with a title bar has a frame of 3 pixels
 // on each side (4 with a sizing border) and a 22-pixel title bar; centred windows are placed
-// by that frame. Closing a window also closes the windows it owns, as Windows does.
+// by that frame. Closing a window also closes the windows it owns, as Windows does, and drops
+// the events still pending for it.
 
 struct WindowRecord {
   platform::WindowNumber number = platform::kNoWindow;
@@ -145,10 +146,13 @@ struct WindowRecord {
   bool visible = false;
   bool topMost = false;
   std::vector<int> removedMenuPositions;
-  platform::BrushId background = 0;
+  platform::BrushId background = 0;  // the class background now; 0 = the system's colour
   bool hooked = false;
   std::uint32_t openedAt = 0;
   std::uint32_t closedAt = 0;
+  // The window that owns it: spec.owner when that window was open at the opening, as Windows
+  // takes an owner only by its handle.
+  platform::WindowNumber owner = platform::kNoWindow;
 };
 // The window of a number: the open one, else the last one that was open.
 const WindowRecord* Window(platform::WindowNumber number);
@@ -169,7 +173,11 @@ struct ControlRecord {
   bool visible = true;
   int state = 0;
   std::optional<platform::Colour> background;
-  std::optional<FontRecord> font;  // the default control font at creation; none = standard
+  // The font it shows its text in: the default control font at creation, the font loaded later
+  // under that number when it is replaced; none = the standard font (also once its font is
+  // freed).
+  std::optional<FontRecord> font;
+  platform::FontNumber fontNumber = -1;  // the number of that font; -1 = the standard font
   bool destroyed = false;
 };
 const ControlRecord* Control(platform::ControlId id);
@@ -194,6 +202,8 @@ int LiveBrushCount();
 // Images shown in a window with ShowImageInWindow, the last one kept.
 const platform::Image* LastImageShown(platform::WindowNumber number);
 int ImagesShownCount(platform::WindowNumber number);
+// Where the last image's top-left corner lies in the window's inner area.
+platform::Point LastImagePosition(platform::WindowNumber number);
 
 // ---- The scripted user ------------------------------------------------------------------
 
@@ -214,5 +224,11 @@ platform::Event CloseRequestFor(platform::WindowNumber window);
 platform::Event OtherEventIn(platform::WindowNumber window);
 // A key pressed in a shown window: the Shortcut event of a key registered there, else Other.
 platform::Event KeyPress(platform::WindowNumber window, int key);
+
+// Leaves an event pending, as a user's action on Windows leaves a message in the queue:
+// WaitEvent and PollEvent take pending events, oldest first, before they ask the script. An
+// event for a window that is not open is dropped at once, and closing or replacing a window
+// drops the events pending for it.
+void PostUserEvent(const platform::Event& event);
 
 }  // namespace headless

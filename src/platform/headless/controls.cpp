@@ -107,6 +107,7 @@ ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec&
   control.spec = spec;
   control.text = spec.text;
   control.font = headless::LoadedFont(Gui().defaultFont);
+  control.fontNumber = control.font ? Gui().defaultFont : -1;
   Gui().controls.push_back(control);
   Gui().controlOpening.push_back(extras->opening);
   return control.id;
@@ -147,13 +148,14 @@ int ControlState(ControlId control) {
 void SetControlState(ControlId control, int state) {
   headless::ControlRecord* record = LiveControl(control);
   if (record == nullptr) return;
+  // Only 1 sets a mark: Windows takes any other value as an unchecked state.
   switch (record->spec.kind) {
     case ControlKind::RadioOption:
-      record->state = state != 0 ? 1 : 0;
+      record->state = state == 1 ? 1 : 0;
       if (record->state == 1) headless::ClearOtherRadioOptions(*record);
       break;
     case ControlKind::CheckBox:
-      record->state = state != 0 ? 1 : 0;
+      record->state = state == 1 ? 1 : 0;
       break;
     case ControlKind::ProgressBar:
       record->state = state < 0 ? 0 : (state > 100 ? 100 : state);

@@ -1,5 +1,6 @@
-// Events of the stand-in: every wait and poll asks the scripted user; the user's clicks change
-// radio options and check boxes as Windows' automatic buttons do before the program hears of it.
+// Events of the stand-in: every wait and poll takes the user's pending events first, then asks
+// the scripted user; the user's clicks change radio options and check boxes as Windows'
+// automatic buttons do before the program hears of it.
 #include "platform/gui.h"
 #include "platform/headless/control.h"
 #include "platform/headless/gui_store.h"
@@ -45,6 +46,10 @@ platform::Event OtherEventIn(platform::WindowNumber window) {
   return {platform::EventKind::Other, window, 0, 0};
 }
 
+void PostUserEvent(const platform::Event& event) {
+  if (platform::IsWindowOpen(event.window)) Gui().pending.push_back(event);
+}
+
 platform::Event KeyPress(platform::WindowNumber window, int key) {
   const WindowRecord* record = internal::OpenWindowRecord(window);
   if (record == nullptr || !record->visible) {
@@ -59,10 +64,21 @@ platform::Event KeyPress(platform::WindowNumber window, int key) {
 }  // namespace headless
 
 namespace platform {
+namespace {
 
 using headless::internal::Gui;
 
+bool TakePendingEvent(Event& event) {
+  if (Gui().pending.empty()) return false;
+  event = Gui().pending.front();
+  Gui().pending.pop_front();
+  return true;
+}
+
+}  // namespace
+
 Event WaitEvent(int timeoutMilliseconds) {
+  if (Event pending; TakePendingEvent(pending)) return pending;
   const bool forever = timeoutMilliseconds < 0;
   if (!Gui().user) {
     if (forever) {
@@ -86,6 +102,7 @@ Event WaitEvent(int timeoutMilliseconds) {
 }
 
 Event PollEvent() {
+  if (Event pending; TakePendingEvent(pending)) return pending;
   if (!Gui().user) return {};
   const headless::ScriptedUser user = Gui().user;
   return user(0);

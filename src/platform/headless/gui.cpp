@@ -1,5 +1,6 @@
 // Windows and fonts of the stand-in: recorded for inspection. Closing a window destroys its
-// controls and the windows it owns, as Windows does when the owner goes.
+// controls and the windows it owns, as Windows does when the owner goes; what happened in it
+// and was not yet taken goes with it. Controls follow their font when it is replaced or freed.
 #include "platform/gui.h"
 
 #include "platform/headless/control.h"
@@ -41,6 +42,19 @@ void MarkClosed(platform::WindowNumber number) {
   });
   internal::Gui().extras[number].hook = nullptr;
   internal::Gui().extras[number].shortcuts.clear();
+  std::erase_if(internal::Gui().pending,
+                [number](const platform::Event& event) { return event.window == number; });
+}
+
+// Gives the live controls that show a font the one now under that number (-1: the standard
+// font), as Windows' controls are handed the new font before the earlier one is deleted.
+void SwitchControlsOfFont(platform::FontNumber from, platform::FontNumber to) {
+  const std::optional<FontRecord> font = LoadedFont(to);
+  for (ControlRecord& control : internal::Gui().controls) {
+    if (control.destroyed || control.fontNumber != from) continue;
+    control.fontNumber = font ? to : -1;
+    control.font = font;
+  }
 }
 
 }  // namespace
@@ -118,6 +132,11 @@ int ImagesShownCount(platform::WindowNumber number) {
   return it == internal::Gui().extras.end() ? 0 : it->second.imagesShown;
 }
 
+platform::Point LastImagePosition(platform::WindowNumber number) {
+  auto it = internal::Gui().extras.find(number);
+  return it == internal::Gui().extras.end() ? platform::Point{} : it->second.lastImagePosition;
+}
+
 std::optional<FontRecord> LoadedFont(platform::FontNumber number) {
   auto it = internal::Gui().fonts.find(number);
   if (it == internal::Gui().fonts.end()) return std::nullopt;
@@ -150,6 +169,8 @@ bool OpenWindow(WindowNumber number, const WindowSpec& spec) {
   window.topMost = (spec.style & kWindowTopMost) != 0;
   window.background = Gui().classBackground;
   window.openedAt = headless::Now();
+  // Windows takes the owner by its handle: a number without an open window owns nothing.
+  window.owner = IsWindowOpen(spec.owner) ? spec.owner : kNoWindow;
   Gui().windows[number] = window;
   Gui().history.push_back(window);
 
@@ -165,7 +186,7 @@ bool OpenWindow(WindowNumber number, const WindowSpec& spec) {
 void CloseWindow(WindowNumber number) {
   if (headless::internal::OpenWindowRecord(number) == nullptr) return;
   for (const auto& [other, window] : Gui().windows) {
-    if (window.open && other != number && window.spec.owner == number) CloseWindow(other);
+    if (window.open && other != number && window.owner == number) CloseWindow(other);
   }
   headless::MarkClosed(number);
 }
@@ -225,24 +246,31 @@ void AddKeyboardShortcut(WindowNumber number, int key, int shortcutId) {
   }
 }
 
-bool ShowImageInWindow(WindowNumber number, const Image& image, int, int) {
+bool ShowImageInWindow(WindowNumber number, const Image& image, int x, int y) {
   headless::internal::WindowExtras* extras = headless::internal::OpenWindowExtras(number);
-  if (extras == nullptr || image.width <= 0 || image.height <= 0) return false;
+  if (extras == nullptr || image.width <= 0 || image.height <= 0 ||
+      image.pixels.size() != static_cast<std::size_t>(image.width) * image.height) {
+    return false;
+  }
   extras->lastImage = image;
+  extras->lastImagePosition = {x, y};
   ++extras->imagesShown;
   return true;
 }
 
 bool LoadFont(FontNumber number, const std::string& face, int points, std::uint32_t style) {
+  // Negative numbers are not fonts: -1 stands for the standard control font.
+  if (number < 0) return false;
   if (!Gui().failingFace.empty() && headless::internal::UpperCase1252(face) == Gui().failingFace) {
     return false;
   }
   Gui().fonts[number] = headless::FontRecord{face, points, style};
+  headless::SwitchControlsOfFont(number, number);
   return true;
 }
 
 void FreeFont(FontNumber number) {
-  Gui().fonts.erase(number);
+  if (Gui().fonts.erase(number) != 0) headless::SwitchControlsOfFont(number, -1);
 }
 
 bool IsFontLoaded(FontNumber number) {

@@ -22,6 +22,7 @@ struct WindowExtras {
   std::map<int, int> shortcuts;         // virtual-key code -> shortcut id
   platform::StaticColourHook hook = nullptr;
   platform::Image lastImage;
+  platform::Point lastImagePosition;
   int imagesShown = 0;
 };
 
@@ -45,6 +46,7 @@ struct GuiStore {
   platform::BrushId nextBrush = 0x2000;
 
   ScriptedUser user;
+  std::deque<platform::Event> pending;  // the user's events not yet taken
 };
 
 inline constexpr platform::ControlId kFirstControlId = 1000;
