@@ -340,6 +340,27 @@ TEST(GuiContract, DisabledOrHiddenControlsGetNoClicksAndKeepTheirMark) {
   EXPECT_EQ(page.States(), (std::vector<int>{0, 0, 1, 1}));
 }
 
+// What lies in a disabled panel or in a hidden window cannot be clicked either, though its own
+// flags say enabled and shown.
+TEST(GuiContract, ControlsInADisabledPanelOrAHiddenWindowGetNoClicks) {
+  const ChoicePage page = OpenChoicePage();
+  ASSERT_NE(page.box, 0);
+  SetControlEnabled(page.panel, false);
+  DrainSaw(EventKind::Control);
+  contract::ClickControl(page.box);
+  EXPECT_FALSE(DrainSaw(EventKind::Control)) << "in a disabled panel";
+  EXPECT_EQ(ControlState(page.box), 0);
+
+  SetControlEnabled(page.panel, true);
+  SetWindowVisible(kFirst, false);
+  DrainSaw(EventKind::Control);
+  for (const ControlId control : {page.box, page.first}) {
+    contract::ClickControl(control);
+    EXPECT_FALSE(DrainSaw(EventKind::Control)) << "in a hidden window: " << control;
+  }
+  EXPECT_EQ(page.States(), (std::vector<int>{0, 0, 0, 0}));
+}
+
 // ---- Events -----------------------------------------------------------------------------
 
 TEST(GuiContract, AWaitWithNothingHappeningRunsOutAfterItsTime) {

@@ -73,10 +73,14 @@ void SelectRadioOption(const win32::ControlEntry& option) {
 
 // Whether a control can be reached by the user: itself and its panels shown and enabled.
 bool IsReachable(HWND control) {
-  if (!IsWindowEnabled(control)) return false;
+  // A user cannot click what is disabled or hidden, nor anything inside a disabled or hidden
+  // panel or window: the walk goes up to and including the top-level window.
   const HWND root = GetAncestor(control, GA_ROOT);
-  for (HWND window = control; window != nullptr && window != root; window = GetParent(window)) {
-    if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE)) return false;
+  for (HWND window = control; window != nullptr; window = GetParent(window)) {
+    if (!IsWindowEnabled(window) || !(GetWindowLongPtrA(window, GWL_STYLE) & WS_VISIBLE)) {
+      return false;
+    }
+    if (window == root) break;
   }
   return true;
 }
