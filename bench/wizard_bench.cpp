@@ -12,11 +12,11 @@ namespace {
 
 void OpenMainWindow() {
   headless::Reset();
-  platform::WindowSpec spec;
-  spec.innerWidth = 960;
-  spec.innerHeight = 720;
-  spec.style = platform::kWindowSystemMenu | platform::kWindowHidden;
-  platform::OpenWindow(0, spec);
+  platform::WindowSpec layout;
+  layout.innerWidth = 960;
+  layout.innerHeight = 720;
+  layout.style = platform::kWindowSystemMenu | platform::kWindowHidden;
+  platform::OpenWindow(0, layout);
 }
 
 void PaintGradient(benchmark::State& state) {

@@ -41,7 +41,7 @@ struct WindowSpec {
 
 // Opens a window under a number (an open window of that number is closed first); false when it
 // could not be made.
-bool OpenWindow(WindowNumber number, const WindowSpec& spec);
+bool OpenWindow(WindowNumber number, const WindowSpec& layout);
 // Closes a window with its controls; a number without window is passed over.
 void CloseWindow(WindowNumber number);
 bool IsWindowOpen(WindowNumber number);
@@ -102,7 +102,7 @@ struct ControlSpec {
 // Creates a control in a window, or inside a panel of that window when panel is not 0, in the
 // current default control font. Positions are relative to the window's inner area or to the
 // panel. Returns 0 when the control could not be made.
-ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& spec);
+ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& layout);
 void SetControlText(ControlId control, const std::string& text);
 std::string ControlText(ControlId control);
 // Enabled and visible are each control's own flags: a control in a hidden or disabled panel, or

@@ -31,13 +31,13 @@ bool LoadWizardFonts() {
 
 bool OpenOwnedWindow(platform::WindowNumber number, int width, int height,
                      const std::string& title) {
-  platform::WindowSpec spec;
-  spec.innerWidth = width;
-  spec.innerHeight = height;
-  spec.title = title;
-  spec.style = platform::kWindowCaption | platform::kWindowCentred;
-  spec.owner = numbers::kWizardMainWindow;
-  return platform::OpenWindow(number, spec);
+  platform::WindowSpec layout;
+  layout.innerWidth = width;
+  layout.innerHeight = height;
+  layout.title = title;
+  layout.style = platform::kWindowCaption | platform::kWindowCentred;
+  layout.owner = numbers::kWizardMainWindow;
+  return platform::OpenWindow(number, layout);
 }
 
 void PaintBackground(int topColourIndex, int bottomColourIndex) {

@@ -17,15 +17,15 @@ constexpr const char* kLicenceNote =
 
 platform::ControlId Make(platform::WindowNumber window, platform::ControlId panel, ControlKind kind,
                          int x, int y, int width, int height, const std::string& text = {}) {
-  platform::ControlSpec spec;
-  spec.kind = kind;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.text = text;
-  spec.group = kOptionGroup;
-  return platform::CreateControl(window, panel, spec);
+  platform::ControlSpec layout;
+  layout.kind = kind;
+  layout.x = x;
+  layout.y = y;
+  layout.width = width;
+  layout.height = height;
+  layout.text = text;
+  layout.group = kOptionGroup;
+  return platform::CreateControl(window, panel, layout);
 }
 
 platform::ControlId WhiteLabel(platform::ControlId panel, int x, int y, int width, int height,

@@ -20,27 +20,27 @@ constexpr WindowNumber kThird = 12;
 
 WindowSpec Spec(int width, int height, std::uint32_t style = kWindowCaption,
                 WindowNumber owner = kNoWindow) {
-  WindowSpec spec;
-  spec.x = 40;
-  spec.y = 30;
-  spec.innerWidth = width;
-  spec.innerHeight = height;
-  spec.title = "Fenster";
-  spec.style = style;
-  spec.owner = owner;
-  return spec;
+  WindowSpec layout;
+  layout.x = 40;
+  layout.y = 30;
+  layout.innerWidth = width;
+  layout.innerHeight = height;
+  layout.title = "Fenster";
+  layout.style = style;
+  layout.owner = owner;
+  return layout;
 }
 
 ControlSpec Control(ControlKind kind, int x, int y, const std::string& text = "", int group = 0) {
-  ControlSpec spec;
-  spec.kind = kind;
-  spec.x = x;
-  spec.y = y;
-  spec.width = 120;
-  spec.height = 20;
-  spec.text = text;
-  spec.group = group;
-  return spec;
+  ControlSpec layout;
+  layout.kind = kind;
+  layout.x = x;
+  layout.y = y;
+  layout.width = 120;
+  layout.height = 20;
+  layout.text = text;
+  layout.group = group;
+  return layout;
 }
 
 // The next event that is not Other, or None when the time runs out first.
@@ -77,24 +77,24 @@ TEST(GuiContract, AWindowOpensWithItsInnerSizeTitleAndStyle) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
-    WindowSpec spec = Spec(c.width, c.height, c.style);
-    spec.title = "Größe ändern - QVD";
-    ASSERT_TRUE(OpenWindow(kFirst, spec));
+    WindowSpec layout = Spec(c.width, c.height, c.style);
+    layout.title = "Größe ändern - QVD";
+    ASSERT_TRUE(OpenWindow(kFirst, layout));
     EXPECT_TRUE(IsWindowOpen(kFirst));
     const Size inner = WindowInnerSize(kFirst);
     EXPECT_EQ(inner.width, c.width);
     EXPECT_EQ(inner.height, c.height);
     const contract::WindowFacts facts = contract::FactsOf(kFirst);
-    EXPECT_EQ(facts.title, spec.title);
+    EXPECT_EQ(facts.title, layout.title);
     EXPECT_EQ(facts.visible, c.visible);
     EXPECT_EQ(facts.topMost, c.topMost);
     const Point frame = WindowFramePosition(kFirst);
     if (c.style & kWindowCentred) {
-      EXPECT_GT(frame.x, spec.x);
+      EXPECT_GT(frame.x, layout.x);
       EXPECT_GT(frame.y, 0);
     } else {
-      EXPECT_EQ(frame.x, spec.x);
-      EXPECT_EQ(frame.y, spec.y);
+      EXPECT_EQ(frame.x, layout.x);
+      EXPECT_EQ(frame.y, layout.y);
     }
   }
 }
@@ -238,10 +238,10 @@ TEST(GuiContract, ARichTextBoxHoldsALongText) {
   std::string text;
   while (text.size() < 40000)
     text += "Nutzungsbedingungen für QVDLumorak. ";
-  ControlSpec spec = Control(ControlKind::RichText, 10, 60, text);
-  spec.width = 470;
-  spec.height = 220;
-  const ControlId box = CreateControl(kFirst, 0, spec);
+  ControlSpec layout = Control(ControlKind::RichText, 10, 60, text);
+  layout.width = 470;
+  layout.height = 220;
+  const ControlId box = CreateControl(kFirst, 0, layout);
   ASSERT_NE(box, 0);
   EXPECT_EQ(ControlText(box), text);
 }

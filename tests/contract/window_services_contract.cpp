@@ -19,30 +19,30 @@ class WindowServicesContract : public ::testing::Test {
 
   WindowNumber Open(WindowNumber number, std::uint32_t style = kWindowCaption,
                     WindowNumber owner = kNoWindow) {
-    WindowSpec spec;
-    spec.x = 40;
-    spec.y = 30;
-    spec.innerWidth = 320;
-    spec.innerHeight = 240;
-    spec.title = "contract " + std::to_string(number);
-    spec.style = style;
-    spec.owner = owner;
-    EXPECT_TRUE(OpenWindow(number, spec));
+    WindowSpec layout;
+    layout.x = 40;
+    layout.y = 30;
+    layout.innerWidth = 320;
+    layout.innerHeight = 240;
+    layout.title = "contract " + std::to_string(number);
+    layout.style = style;
+    layout.owner = owner;
+    EXPECT_TRUE(OpenWindow(number, layout));
     opened_.push_back(number);
     return number;
   }
 
   static ControlId Make(WindowNumber window, ControlKind kind, ControlId panel = 0, int group = 0,
                         const std::string& text = "") {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.x = 5;
-    spec.y = 5;
-    spec.width = 100;
-    spec.height = 20;
-    spec.text = text;
-    spec.group = group;
-    const ControlId id = CreateControl(window, panel, spec);
+    ControlSpec layout;
+    layout.kind = kind;
+    layout.x = 5;
+    layout.y = 5;
+    layout.width = 100;
+    layout.height = 20;
+    layout.text = text;
+    layout.group = group;
+    const ControlId id = CreateControl(window, panel, layout);
     EXPECT_NE(id, 0);
     return id;
   }

@@ -28,10 +28,11 @@ inline void Put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 // The bytes of a BMP: file header, 40-byte info header, palette, rows padded to 4 bytes.
-inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
-  const int rows = spec.height < 0 ? -spec.height : spec.height;
-  const std::uint32_t stride = (static_cast<std::uint32_t>(spec.width) * spec.bits + 31) / 32 * 4;
-  const std::uint32_t offset = 54 + static_cast<std::uint32_t>(spec.palette.size()) * 4;
+inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& layout) {
+  const int rows = layout.height < 0 ? -layout.height : layout.height;
+  const std::uint32_t stride =
+      (static_cast<std::uint32_t>(layout.width) * layout.bits + 31) / 32 * 4;
+  const std::uint32_t offset = 54 + static_cast<std::uint32_t>(layout.palette.size()) * 4;
   std::vector<std::uint8_t> out;
   out.push_back('B');
   out.push_back('M');
@@ -39,17 +40,17 @@ inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
   Put32(out, 0);
   Put32(out, offset);
   Put32(out, 40);
-  Put32(out, static_cast<std::uint32_t>(spec.width));
-  Put32(out, static_cast<std::uint32_t>(spec.height));
+  Put32(out, static_cast<std::uint32_t>(layout.width));
+  Put32(out, static_cast<std::uint32_t>(layout.height));
   Put16(out, 1);
-  Put16(out, static_cast<std::uint32_t>(spec.bits));
+  Put16(out, static_cast<std::uint32_t>(layout.bits));
   Put32(out, 0);
   Put32(out, stride * rows);
   Put32(out, 2835);
   Put32(out, 2835);
-  Put32(out, static_cast<std::uint32_t>(spec.palette.size()));
+  Put32(out, static_cast<std::uint32_t>(layout.palette.size()));
   Put32(out, 0);
-  for (const platform::Colour& colour : spec.palette) {
+  for (const platform::Colour& colour : layout.palette) {
     out.push_back(colour.blue);
     out.push_back(colour.green);
     out.push_back(colour.red);
@@ -57,16 +58,16 @@ inline std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
   }
   for (int row = 0; row < rows; ++row) {
     std::vector<std::uint8_t> line(stride, 0);
-    for (int x = 0; x < spec.width; ++x) {
-      const std::uint32_t value = spec.pixels[static_cast<std::size_t>(row) * spec.width + x];
-      if (spec.bits >= 24) {
-        const int bytes = spec.bits / 8;
+    for (int x = 0; x < layout.width; ++x) {
+      const std::uint32_t value = layout.pixels[static_cast<std::size_t>(row) * layout.width + x];
+      if (layout.bits >= 24) {
+        const int bytes = layout.bits / 8;
         line[x * bytes] = static_cast<std::uint8_t>(value);
         line[x * bytes + 1] = static_cast<std::uint8_t>(value >> 8);
         line[x * bytes + 2] = static_cast<std::uint8_t>(value >> 16);
       } else {
-        const int bit = x * spec.bits;
-        line[bit / 8] |= static_cast<std::uint8_t>(value << (8 - spec.bits - bit % 8));
+        const int bit = x * layout.bits;
+        line[bit / 8] |= static_cast<std::uint8_t>(value << (8 - layout.bits - bit % 8));
       }
     }
     out.insert(out.end(), line.begin(), line.end());

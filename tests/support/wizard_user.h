@@ -33,11 +33,11 @@ inline platform::ControlId BoxBeside(platform::ControlId label) {
   platform::ControlId nearest = 0;
   for (platform::ControlId id : headless::ControlsOf(text.window)) {
     const headless::ControlRecord& box = *headless::Control(id);
-    const bool option = box.spec.kind == platform::ControlKind::RadioOption ||
-                        box.spec.kind == platform::ControlKind::CheckBox;
-    if (option && !box.destroyed && box.panel == text.panel && box.spec.y == text.spec.y &&
-        box.spec.x < text.spec.x &&
-        (nearest == 0 || headless::Control(nearest)->spec.x < box.spec.x)) {
+    const bool option = box.layout.kind == platform::ControlKind::RadioOption ||
+                        box.layout.kind == platform::ControlKind::CheckBox;
+    if (option && !box.destroyed && box.panel == text.panel && box.layout.y == text.layout.y &&
+        box.layout.x < text.layout.x &&
+        (nearest == 0 || headless::Control(nearest)->layout.x < box.layout.x)) {
       nearest = id;
     }
   }

@@ -127,19 +127,19 @@ TEST_F(HandOverTest, ASmallTopMostWindowWithoutSystemMenuShowsTheWrappedMessage)
     const headless::WindowRecord* window = headless::Window(kHandOver);
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->title, "QVDLumorak - AutoUpdater ...");
-    EXPECT_EQ(window->spec.innerWidth, 360);
-    EXPECT_EQ(window->spec.innerHeight, 50);
-    EXPECT_EQ(window->spec.style,
+    EXPECT_EQ(window->layout.innerWidth, 360);
+    EXPECT_EQ(window->layout.innerHeight, 50);
+    EXPECT_EQ(window->layout.style,
               platform::kWindowCaption | platform::kWindowCentred | platform::kWindowTopMost);
 
     const std::vector<platform::ControlId> controls = headless::ControlsOf(kHandOver);
     ASSERT_EQ(controls.size(), 1u);
     const headless::ControlRecord& field = *headless::Control(controls[0]);
-    EXPECT_EQ(field.spec.kind, platform::ControlKind::Label);
-    EXPECT_EQ(field.spec.x, 10);
-    EXPECT_EQ(field.spec.y, 3);
-    EXPECT_EQ(field.spec.width, 340);
-    EXPECT_EQ(field.spec.height, 44);
+    EXPECT_EQ(field.layout.kind, platform::ControlKind::Label);
+    EXPECT_EQ(field.layout.x, 10);
+    EXPECT_EQ(field.layout.y, 3);
+    EXPECT_EQ(field.layout.width, 340);
+    EXPECT_EQ(field.layout.height, 44);
     EXPECT_EQ(field.font, (headless::FontRecord{"Arial", c.points, platform::kFontBold}));
     EXPECT_EQ(field.text, c.text) << c.pixelsPerInch;
     EXPECT_EQ(headless::DefaultControlFont(), -1);

@@ -14,26 +14,26 @@ class HeadlessGuiTest : public HeadlessTest {
  protected:
   static void Open(platform::WindowNumber number, std::uint32_t style = 0,
                    platform::WindowNumber owner = platform::kNoWindow) {
-    platform::WindowSpec spec;
-    spec.x = 10;
-    spec.y = 20;
-    spec.innerWidth = 300;
-    spec.innerHeight = 200;
-    spec.title = "window " + std::to_string(number);
-    spec.style = style;
-    spec.owner = owner;
-    ASSERT_TRUE(platform::OpenWindow(number, spec));
+    platform::WindowSpec layout;
+    layout.x = 10;
+    layout.y = 20;
+    layout.innerWidth = 300;
+    layout.innerHeight = 200;
+    layout.title = "window " + std::to_string(number);
+    layout.style = style;
+    layout.owner = owner;
+    ASSERT_TRUE(platform::OpenWindow(number, layout));
   }
   static platform::ControlId Make(platform::WindowNumber window, ControlKind kind,
                                   platform::ControlId panel = 0, int group = 0,
                                   const std::string& text = "") {
-    platform::ControlSpec spec;
-    spec.kind = kind;
-    spec.width = 20;
-    spec.height = 20;
-    spec.group = group;
-    spec.text = text;
-    return platform::CreateControl(window, panel, spec);
+    platform::ControlSpec layout;
+    layout.kind = kind;
+    layout.width = 20;
+    layout.height = 20;
+    layout.group = group;
+    layout.text = text;
+    return platform::CreateControl(window, panel, layout);
   }
 };
 
@@ -171,7 +171,7 @@ TEST_F(HeadlessGuiTest, TitleVisibilityAndTopMostChangeTheRecordAndItsHistory) {
   for (const headless::WindowRecord* window :
        {headless::Window(2), &headless::WindowHistory().back()}) {
     EXPECT_EQ(window->title, "Installationsfortschritt ...");
-    EXPECT_EQ(window->spec.title, "window 2") << "as opened";
+    EXPECT_EQ(window->layout.title, "window 2") << "as opened";
     EXPECT_TRUE(window->visible);
     EXPECT_TRUE(window->topMost);
   }
@@ -416,13 +416,13 @@ TEST_F(HeadlessGuiTest, SystemMenuEntriesGoByTheirPositionAsTheyAreLeft) {
 
 TEST_F(HeadlessGuiTest, WindowsCanBeMadeToFailAndShowImagesOnlyWhileOpen) {
   headless::FailOpeningWindow(3, true);
-  platform::WindowSpec spec;
-  spec.innerWidth = 10;
-  spec.innerHeight = 10;
-  EXPECT_FALSE(platform::OpenWindow(3, spec));
+  platform::WindowSpec layout;
+  layout.innerWidth = 10;
+  layout.innerHeight = 10;
+  EXPECT_FALSE(platform::OpenWindow(3, layout));
   EXPECT_FALSE(platform::IsWindowOpen(3));
   headless::FailOpeningWindow(3, false);
-  EXPECT_TRUE(platform::OpenWindow(3, spec));
+  EXPECT_TRUE(platform::OpenWindow(3, layout));
 
   const platform::Image image = *platform::MakeImage(2, 3, {9, 9, 9});
   EXPECT_TRUE(platform::ShowImageInWindow(3, image, 0, 0));

@@ -24,7 +24,7 @@ std::vector<Colour> Decode(const std::vector<std::uint8_t>& bytes) {
 TEST(DecodeBmp, MapsEveryKindToTheRightPixels) {
   struct Case {
     const char* what;
-    fixture::BmpSpec spec;
+    fixture::BmpSpec layout;
     std::vector<Colour> expected;
   };
   const std::vector<Case> cases = {
@@ -42,7 +42,7 @@ TEST(DecodeBmp, MapsEveryKindToTheRightPixels) {
        {kWhite, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kWhite, kWhite}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Decode(fixture::MakeBmp(c.spec)), c.expected) << c.what;
+    EXPECT_EQ(Decode(fixture::MakeBmp(c.layout)), c.expected) << c.what;
   }
 }
 

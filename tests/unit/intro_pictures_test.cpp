@@ -14,19 +14,19 @@ constexpr const char* kFolder = "C:\\Users\\Tester\\AppData\\Local\\Temp\\kvintr
 
 // An 8-bit picture with a 256-entry palette whose pixels show their position.
 std::vector<std::uint8_t> PalettePicture(int width, int height) {
-  fixture::BmpSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.bits = 8;
+  fixture::BmpSpec layout;
+  layout.width = width;
+  layout.height = height;
+  layout.bits = 8;
   for (int i = 0; i < 256; ++i) {
-    spec.palette.push_back(
+    layout.palette.push_back(
         platform::Colour{static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i), 40});
   }
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x)
-      spec.pixels.push_back(static_cast<std::uint32_t>(x + y) % 256);
+      layout.pixels.push_back(static_cast<std::uint32_t>(x + y) % 256);
   }
-  return fixture::MakeBmp(spec);
+  return fixture::MakeBmp(layout);
 }
 
 class IntroPicturesTest : public HeadlessTest {

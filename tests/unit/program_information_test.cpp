@@ -113,7 +113,7 @@ TEST_F(ProgramInformationTest, TheLicenceWindowOfTheRunShowsTheText) {
   const auto lookAtTheLicence = [&shown] {
     for (platform::ControlId id : headless::ControlsOf(numbers::kLicenceWindow)) {
       const headless::ControlRecord& control = *headless::Control(id);
-      if (control.spec.kind == platform::ControlKind::RichText) shown = control.text;
+      if (control.layout.kind == platform::ControlKind::RichText) shown = control.text;
     }
   };
   fixture::PlaySteps({fixture::Look(), fixture::ClickOn("installieren"), fixture::ClickOn("Weiter"),

@@ -87,43 +87,44 @@ TEST_F(SetupWizardTest, ShowsAHiddenMainWindowAndTheDialogWithTheFactsOfBothVers
   Arguments a;
   a.installedVersion = 1000999;
   a.installedDate = "01.02.2011";
-  const Outcome outcome = Run(
-      a, {Look(), Look([] {
-            const headless::WindowRecord& main = *headless::Window(numbers::kWizardMainWindow);
-            EXPECT_TRUE(main.open);
-            EXPECT_FALSE(main.visible);
-            EXPECT_EQ(main.title, "SETUP - QVDLumorak");
-            EXPECT_EQ(main.spec.innerWidth, 960);
-            EXPECT_EQ(main.spec.innerHeight, 720);
-            EXPECT_EQ(main.spec.style, platform::kWindowSystemMenu | platform::kWindowSizingBorder |
-                                           platform::kWindowCentred | platform::kWindowHidden);
+  const Outcome outcome =
+      Run(a, {Look(), Look([] {
+                const headless::WindowRecord& main = *headless::Window(numbers::kWizardMainWindow);
+                EXPECT_TRUE(main.open);
+                EXPECT_FALSE(main.visible);
+                EXPECT_EQ(main.title, "SETUP - QVDLumorak");
+                EXPECT_EQ(main.layout.innerWidth, 960);
+                EXPECT_EQ(main.layout.innerHeight, 720);
+                EXPECT_EQ(main.layout.style,
+                          platform::kWindowSystemMenu | platform::kWindowSizingBorder |
+                              platform::kWindowCentred | platform::kWindowHidden);
 
-            ASSERT_EQ(ShownWindow(), numbers::kWizardDialog);
-            const headless::WindowRecord& dialog = *headless::Window(numbers::kWizardDialog);
-            EXPECT_EQ(dialog.title, "SETUP - QVDLumorak");
-            EXPECT_EQ(dialog.spec.innerWidth, 500);
-            EXPECT_EQ(dialog.spec.innerHeight, 390);
-            EXPECT_EQ(dialog.spec.style, platform::kWindowCaption | platform::kWindowCentred);
-            EXPECT_EQ(dialog.spec.owner, numbers::kWizardMainWindow);
-            EXPECT_EQ(dialog.background, main.background)
-                << "the gradient is every window's background";
+                ASSERT_EQ(ShownWindow(), numbers::kWizardDialog);
+                const headless::WindowRecord& dialog = *headless::Window(numbers::kWizardDialog);
+                EXPECT_EQ(dialog.title, "SETUP - QVDLumorak");
+                EXPECT_EQ(dialog.layout.innerWidth, 500);
+                EXPECT_EQ(dialog.layout.innerHeight, 390);
+                EXPECT_EQ(dialog.layout.style, platform::kWindowCaption | platform::kWindowCentred);
+                EXPECT_EQ(dialog.layout.owner, numbers::kWizardMainWindow);
+                EXPECT_EQ(dialog.background, main.background)
+                    << "the gradient is every window's background";
 
-            for (const char* text :
-                 {"Programm: QVDLumorak", "Setup-Version\t\t: 001.001.018",
-                  "Versionsdatum\t: 31.12.2012", "Copyright Eirik Nordavik",
-                  "Installierte Version\t: 001.000.999", "Versionsdatum\t: 01.02.2011",
-                  "Bitte eine Option wählen ...", "installieren", "UpDate installieren",
-                  "deinstalieren", "Desktop Shortcut?", "Dateityp registrieren?",
-                  "www.nordavik.example"}) {
-              const platform::ControlId label =
-                  headless::FindControl(numbers::kWizardDialog, ControlKind::Label, text);
-              ASSERT_NE(label, 0) << text;
-              EXPECT_TRUE(headless::Control(label)->visible) << text;
-            }
-            EXPECT_NE(Meant("Weiter"), 0);
-            EXPECT_NE(Meant("Abbruch"), 0);
-          }),
-          ClickOn("Abbruch")});
+                for (const char* text :
+                     {"Programm: QVDLumorak", "Setup-Version\t\t: 001.001.018",
+                      "Versionsdatum\t: 31.12.2012", "Copyright Eirik Nordavik",
+                      "Installierte Version\t: 001.000.999", "Versionsdatum\t: 01.02.2011",
+                      "Bitte eine Option wählen ...", "installieren", "UpDate installieren",
+                      "deinstalieren", "Desktop Shortcut?", "Dateityp registrieren?",
+                      "www.nordavik.example"}) {
+                  const platform::ControlId label =
+                      headless::FindControl(numbers::kWizardDialog, ControlKind::Label, text);
+                  ASSERT_NE(label, 0) << text;
+                  EXPECT_TRUE(headless::Control(label)->visible) << text;
+                }
+                EXPECT_NE(Meant("Weiter"), 0);
+                EXPECT_NE(Meant("Abbruch"), 0);
+              }),
+              ClickOn("Abbruch")});
   EXPECT_TRUE(outcome.returned) << outcome.failure;
   EXPECT_EQ(outcome.choice, wizard::Cancelled);
   EXPECT_FALSE(outcome.mainWindowOpen) << "Abbruch closes the main window";
@@ -320,10 +321,10 @@ TEST_F(SetupWizardTest, TheLicenceWindowShowsTheTextAndItsAbbruchCancels) {
     ASSERT_EQ(ShownWindow(), numbers::kLicenceWindow);
     const headless::WindowRecord& licence = *headless::Window(numbers::kLicenceWindow);
     EXPECT_EQ(licence.title, "LIZENZVEREINBARUNG");
-    EXPECT_EQ(licence.spec.innerWidth, 500);
-    EXPECT_EQ(licence.spec.innerHeight, 330);
-    EXPECT_EQ(licence.spec.style, platform::kWindowCaption | platform::kWindowCentred);
-    EXPECT_EQ(licence.spec.owner, numbers::kWizardMainWindow);
+    EXPECT_EQ(licence.layout.innerWidth, 500);
+    EXPECT_EQ(licence.layout.innerHeight, 330);
+    EXPECT_EQ(licence.layout.style, platform::kWindowCaption | platform::kWindowCentred);
+    EXPECT_EQ(licence.layout.owner, numbers::kWizardMainWindow);
     EXPECT_FALSE(headless::Window(numbers::kWizardDialog)->visible) << "the dialog is hidden";
     EXPECT_NE(headless::FindControl(numbers::kLicenceWindow, ControlKind::RichText, "Lizenztext"),
               0);
@@ -444,20 +445,20 @@ TEST_F(SetupWizardTest, TheSidePictureIsTheIntroPictureOrTheGradientsSubstitute)
   for (const Case& c : cases) {
     Restart();
     if (c.intro) platform::StorePicture(numbers::kIntroPicture1, *c.intro);
-    const Outcome outcome =
-        Run({}, {Look(), Look([&c, white] {
-                   const platform::Image* side = platform::FindPicture(numbers::kIntroPicture1);
-                   ASSERT_NE(side, nullptr) << c.what;
-                   EXPECT_EQ(side->width, 128) << c.what;
-                   EXPECT_EQ(side->height, 350) << c.what;
-                   EXPECT_EQ(side->At(0, 0), c.topLeft) << c.what;
-                   EXPECT_EQ(side->At(21, 22), c.onTheWord) << c.what;
-                   EXPECT_NE(side->At(100, 300), white) << c.what << ": the word stays small";
-                   const platform::ControlId box = headless::ControlsOf(numbers::kWizardDialog)[0];
-                   EXPECT_EQ(headless::Control(box)->spec.kind, ControlKind::PictureBox) << c.what;
-                   EXPECT_EQ(headless::Control(box)->spec.picture, numbers::kIntroPicture1);
-                 }),
-                 ClickOn("Abbruch")});
+    const Outcome outcome = Run(
+        {}, {Look(), Look([&c, white] {
+               const platform::Image* side = platform::FindPicture(numbers::kIntroPicture1);
+               ASSERT_NE(side, nullptr) << c.what;
+               EXPECT_EQ(side->width, 128) << c.what;
+               EXPECT_EQ(side->height, 350) << c.what;
+               EXPECT_EQ(side->At(0, 0), c.topLeft) << c.what;
+               EXPECT_EQ(side->At(21, 22), c.onTheWord) << c.what;
+               EXPECT_NE(side->At(100, 300), white) << c.what << ": the word stays small";
+               const platform::ControlId box = headless::ControlsOf(numbers::kWizardDialog)[0];
+               EXPECT_EQ(headless::Control(box)->layout.kind, ControlKind::PictureBox) << c.what;
+               EXPECT_EQ(headless::Control(box)->layout.picture, numbers::kIntroPicture1);
+             }),
+             ClickOn("Abbruch")});
     EXPECT_TRUE(outcome.returned) << c.what << ": " << outcome.failure;
   }
 }
@@ -491,10 +492,10 @@ TEST_F(SetupWizardTest, WithoutItsFontsOrItsWindowsTheWizardReturnsNothingChosen
 // The page's decisions on their own, with both options offered at once, which the comparison
 // never does: a box keeps its mark while another option has it disabled.
 TEST_F(SetupWizardTest, ADisabledBoxKeepsItsCheckMarkForTheNextInstallChoice) {
-  platform::WindowSpec spec;
-  spec.innerWidth = 500;
-  spec.innerHeight = 390;
-  ASSERT_TRUE(platform::OpenWindow(numbers::kWizardDialog, spec));
+  platform::WindowSpec layout;
+  layout.innerWidth = 500;
+  layout.innerHeight = 390;
+  ASSERT_TRUE(platform::OpenWindow(numbers::kWizardDialog, layout));
   const auto make = [](ControlKind kind) {
     platform::ControlSpec control;
     control.kind = kind;

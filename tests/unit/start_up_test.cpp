@@ -184,12 +184,12 @@ TEST_F(StartUpTest, TheAnchorWindowIsAHiddenTenByTenWindowAtTheOrigin) {
   const headless::WindowRecord* anchor = headless::Window(numbers::kAnchorWindow);
   ASSERT_NE(anchor, nullptr);
   EXPECT_EQ(anchor->title, "setup_qvdlumorak.exe");
-  EXPECT_EQ(anchor->spec.x, 0);
-  EXPECT_EQ(anchor->spec.y, 0);
-  EXPECT_EQ(anchor->spec.innerWidth, 10);
-  EXPECT_EQ(anchor->spec.innerHeight, 10);
-  EXPECT_NE(anchor->spec.style & platform::kWindowHidden, 0u);
-  EXPECT_EQ(anchor->spec.style & platform::kWindowCentred, 0u);
+  EXPECT_EQ(anchor->layout.x, 0);
+  EXPECT_EQ(anchor->layout.y, 0);
+  EXPECT_EQ(anchor->layout.innerWidth, 10);
+  EXPECT_EQ(anchor->layout.innerHeight, 10);
+  EXPECT_NE(anchor->layout.style & platform::kWindowHidden, 0u);
+  EXPECT_EQ(anchor->layout.style & platform::kWindowCentred, 0u);
 }
 
 }  // namespace

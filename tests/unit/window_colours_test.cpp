@@ -15,11 +15,11 @@ class WindowColoursTest : public HeadlessTest {
  protected:
   void SetUp() override {
     HeadlessTest::SetUp();
-    platform::WindowSpec spec;
-    spec.innerWidth = 960;
-    spec.innerHeight = 720;
-    spec.style = platform::kWindowSystemMenu | platform::kWindowHidden;
-    ASSERT_TRUE(platform::OpenWindow(0, spec));
+    platform::WindowSpec layout;
+    layout.innerWidth = 960;
+    layout.innerHeight = 720;
+    layout.style = platform::kWindowSystemMenu | platform::kWindowHidden;
+    ASSERT_TRUE(platform::OpenWindow(0, layout));
   }
 
   // The rows (or columns) where the colour of a line changes, with the colour from there on.
@@ -114,10 +114,10 @@ TEST_F(WindowColoursTest, NegativeNumbersAndClosedWindowsAreRefusedWithTheErrorT
 }
 
 TEST_F(WindowColoursTest, TheHookColoursTheMessageLabelAlone) {
-  platform::WindowSpec spec;
-  spec.innerWidth = 500;
-  spec.innerHeight = 390;
-  ASSERT_TRUE(platform::OpenWindow(3, spec));
+  platform::WindowSpec layout;
+  layout.innerWidth = 500;
+  layout.innerHeight = 390;
+  ASSERT_TRUE(platform::OpenWindow(3, layout));
   platform::ControlSpec panel;
   panel.kind = platform::ControlKind::Panel;
   const platform::ControlId messagePanel = platform::CreateControl(3, 0, panel);

@@ -140,8 +140,8 @@ platform::FontNumber DefaultControlFont();
 
 struct WindowRecord {
   platform::WindowNumber number = platform::kNoWindow;
-  platform::WindowSpec spec;  // as opened
-  std::string title;          // now
+  platform::WindowSpec layout;  // as opened
+  std::string title;            // now
   bool open = false;
   bool visible = false;
   bool topMost = false;
@@ -150,7 +150,7 @@ struct WindowRecord {
   bool hooked = false;
   std::uint32_t openedAt = 0;
   std::uint32_t closedAt = 0;
-  // The window that owns it: spec.owner when that window was open at the opening, as Windows
+  // The window that owns it: layout.owner when that window was open at the opening, as Windows
   // takes an owner only by its handle.
   platform::WindowNumber owner = platform::kNoWindow;
 };
@@ -167,8 +167,8 @@ struct ControlRecord {
   platform::ControlId id = 0;
   platform::WindowNumber window = platform::kNoWindow;
   platform::ControlId panel = 0;
-  platform::ControlSpec spec;  // as created
-  std::string text;            // now
+  platform::ControlSpec layout;  // as created
+  std::string text;              // now
   bool enabled = true;
   bool visible = true;
   int state = 0;

@@ -28,8 +28,8 @@ void ClearOtherRadioOptions(const ControlRecord& chosen) {
   for (std::size_t i = 0; i < Gui().controls.size(); ++i) {
     ControlRecord& other = Gui().controls[i];
     if (other.id != chosen.id && !other.destroyed && Gui().controlOpening[i] == opening &&
-        other.spec.kind == platform::ControlKind::RadioOption &&
-        other.spec.group == chosen.spec.group) {
+        other.layout.kind == platform::ControlKind::RadioOption &&
+        other.layout.group == chosen.layout.group) {
       other.state = 0;
     }
   }
@@ -79,7 +79,7 @@ platform::ControlId FindControl(platform::WindowNumber window, platform::Control
                                 const std::string& text) {
   for (platform::ControlId id : ControlsOf(window)) {
     const ControlRecord& control = *Control(id);
-    if (!control.destroyed && control.spec.kind == kind && control.text == text) return id;
+    if (!control.destroyed && control.layout.kind == kind && control.text == text) return id;
   }
   return 0;
 }
@@ -91,12 +91,13 @@ namespace platform {
 using headless::internal::Gui;
 using headless::internal::LiveControl;
 
-ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& spec) {
+ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& layout) {
   headless::internal::WindowExtras* extras = headless::internal::OpenWindowExtras(window);
   if (extras == nullptr) return 0;
   if (panel != 0) {
     const headless::ControlRecord* holder = LiveControl(panel);
-    if (holder == nullptr || holder->window != window || holder->spec.kind != ControlKind::Panel) {
+    if (holder == nullptr || holder->window != window ||
+        holder->layout.kind != ControlKind::Panel) {
       return 0;
     }
   }
@@ -104,8 +105,8 @@ ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec&
   control.id = headless::internal::kFirstControlId + static_cast<ControlId>(Gui().controls.size());
   control.window = window;
   control.panel = panel;
-  control.spec = spec;
-  control.text = spec.text;
+  control.layout = layout;
+  control.text = layout.text;
   control.font = headless::LoadedFont(Gui().defaultFont);
   control.fontNumber = control.font ? Gui().defaultFont : -1;
   Gui().controls.push_back(control);
@@ -149,7 +150,7 @@ void SetControlState(ControlId control, int state) {
   headless::ControlRecord* record = LiveControl(control);
   if (record == nullptr) return;
   // Only 1 sets a mark: Windows takes any other value as an unchecked state.
-  switch (record->spec.kind) {
+  switch (record->layout.kind) {
     case ControlKind::RadioOption:
       record->state = state == 1 ? 1 : 0;
       if (record->state == 1) headless::ClearOtherRadioOptions(*record);
@@ -167,7 +168,7 @@ void SetControlState(ControlId control, int state) {
 
 void SetControlBackground(ControlId control, Colour colour) {
   headless::ControlRecord* record = LiveControl(control);
-  if (record != nullptr && headless::TakesBackground(record->spec.kind)) {
+  if (record != nullptr && headless::TakesBackground(record->layout.kind)) {
     record->background = colour;
   }
 }

@@ -19,7 +19,7 @@ platform::Event Click(platform::ControlId control) {
   if (record == nullptr) return {platform::EventKind::Other, platform::kNoWindow, 0, 0};
   const platform::Event ignored{platform::EventKind::Other, record->window, 0, 0};
   if (!internal::ReachableByUser(*record)) return ignored;
-  switch (record->spec.kind) {
+  switch (record->layout.kind) {
     case platform::ControlKind::RadioOption:
       platform::SetControlState(control, 1);
       break;

@@ -22,14 +22,14 @@ bool HasTitleBar(std::uint32_t style) {
   return (style & (platform::kWindowCaption | platform::kWindowSystemMenu)) != 0;
 }
 
-platform::Size FrameSize(const platform::WindowSpec& spec) {
-  if (!HasTitleBar(spec.style) && (spec.style & platform::kWindowSizingBorder) == 0) {
-    return {spec.innerWidth, spec.innerHeight};
+platform::Size FrameSize(const platform::WindowSpec& layout) {
+  if (!HasTitleBar(layout.style) && (layout.style & platform::kWindowSizingBorder) == 0) {
+    return {layout.innerWidth, layout.innerHeight};
   }
   const int border =
-      (spec.style & platform::kWindowSizingBorder) != 0 ? kSizingBorder : kFixedBorder;
-  const int titleBar = HasTitleBar(spec.style) ? kTitleBarHeight : 0;
-  return {spec.innerWidth + 2 * border, spec.innerHeight + 2 * border + titleBar};
+      (layout.style & platform::kWindowSizingBorder) != 0 ? kSizingBorder : kFixedBorder;
+  const int titleBar = HasTitleBar(layout.style) ? kTitleBarHeight : 0;
+  return {layout.innerWidth + 2 * border, layout.innerHeight + 2 * border + titleBar};
 }
 
 void MarkClosed(platform::WindowNumber number) {
@@ -157,26 +157,26 @@ namespace platform {
 
 using headless::internal::Gui;
 
-bool OpenWindow(WindowNumber number, const WindowSpec& spec) {
+bool OpenWindow(WindowNumber number, const WindowSpec& layout) {
   CloseWindow(number);
   if (Gui().refusedWindows.count(number) != 0) return false;
   headless::WindowRecord window;
   window.number = number;
-  window.spec = spec;
-  window.title = spec.title;
+  window.layout = layout;
+  window.title = layout.title;
   window.open = true;
-  window.visible = (spec.style & kWindowHidden) == 0;
-  window.topMost = (spec.style & kWindowTopMost) != 0;
+  window.visible = (layout.style & kWindowHidden) == 0;
+  window.topMost = (layout.style & kWindowTopMost) != 0;
   window.background = Gui().classBackground;
   window.openedAt = headless::Now();
   // Windows takes the owner by its handle: a number without an open window owns nothing.
-  window.owner = IsWindowOpen(spec.owner) ? spec.owner : kNoWindow;
+  window.owner = IsWindowOpen(layout.owner) ? layout.owner : kNoWindow;
   Gui().windows[number] = window;
   Gui().history.push_back(window);
 
   headless::internal::WindowExtras extras;
   extras.opening = Gui().history.size() - 1;
-  if ((spec.style & kWindowSystemMenu) != 0) {
+  if ((layout.style & kWindowSystemMenu) != 0) {
     extras.systemMenu = {"Restore", "Move", "Size", "Minimize", "Maximize", "", "Close"};
   }
   Gui().extras[number] = extras;
@@ -216,15 +216,15 @@ void SetWindowTopMost(WindowNumber number, bool topMost) {
 Point WindowFramePosition(WindowNumber number) {
   const headless::WindowRecord* window = headless::internal::OpenWindowRecord(number);
   if (window == nullptr) return {};
-  if ((window->spec.style & kWindowCentred) == 0) return {window->spec.x, window->spec.y};
-  const Size frame = headless::FrameSize(window->spec);
+  if ((window->layout.style & kWindowCentred) == 0) return {window->layout.x, window->layout.y};
+  const Size frame = headless::FrameSize(window->layout);
   return {(headless::kScreenWidth - frame.width) / 2, (headless::kScreenHeight - frame.height) / 2};
 }
 
 Size WindowInnerSize(WindowNumber number) {
   const headless::WindowRecord* window = headless::internal::OpenWindowRecord(number);
   if (window == nullptr) return {};
-  return {window->spec.innerWidth, window->spec.innerHeight};
+  return {window->layout.innerWidth, window->layout.innerHeight};
 }
 
 bool RemoveSystemMenuEntry(WindowNumber number, int position) {

@@ -102,7 +102,7 @@ void ButtonClicked(HWND handle) {
 
 }  // namespace win32
 
-ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& spec) {
+ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec& layout) {
   HWND parent = win32::WindowHandleOf(window);
   if (panel != 0) {
     const win32::ControlEntry* holder = win32::FindControlEntry(panel);
@@ -115,22 +115,24 @@ ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec&
 
   win32::ControlEntry control;
   control.window = window;
-  control.kind = spec.kind;
-  control.group = spec.group;
-  if (spec.kind == ControlKind::PictureBox) {
-    if (const Image* picture = FindPicture(spec.picture)) {
+  control.kind = layout.kind;
+  control.group = layout.group;
+  if (layout.kind == ControlKind::PictureBox) {
+    if (const Image* picture = FindPicture(layout.picture)) {
       control.picture = std::move(win32::DibOfImage(*picture).bitmap);
     }
   }
-  const ControlClass controlClass = ClassOf(spec.kind);
+  const ControlClass controlClass = ClassOf(layout.kind);
   const ControlId id = Gui().nextControlId++;
   // A rich-text box takes its text once its limit is raised.
-  const bool hasText = spec.kind != ControlKind::PictureBox && spec.kind != ControlKind::Panel &&
-                       spec.kind != ControlKind::ProgressBar && spec.kind != ControlKind::RichText;
+  const bool hasText =
+      layout.kind != ControlKind::PictureBox && layout.kind != ControlKind::Panel &&
+      layout.kind != ControlKind::ProgressBar && layout.kind != ControlKind::RichText;
   control.handle = CreateWindowExA(
-      controlClass.extendedStyle, controlClass.name, hasText ? spec.text.c_str() : "",
-      WS_CHILD | WS_VISIBLE | controlClass.style, spec.x, spec.y, spec.width, spec.height, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+      controlClass.extendedStyle, controlClass.name, hasText ? layout.text.c_str() : "",
+      WS_CHILD | WS_VISIBLE | controlClass.style, layout.x, layout.y, layout.width, layout.height,
+      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+      nullptr);
   if (control.handle == nullptr) return 0;
 
   HFONT font = win32::FontHandleOf(Gui().defaultFont);
@@ -144,12 +146,12 @@ ControlId CreateControl(WindowNumber window, ControlId panel, const ControlSpec&
     SendMessageA(control.handle, STM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(control.picture.get()));
   }
-  if (spec.kind == ControlKind::RichText) {
+  if (layout.kind == ControlKind::RichText) {
     // Texts longer than the default 32767 characters are not cut off.
     SendMessageA(control.handle, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    SetWindowTextA(control.handle, spec.text.c_str());
+    SetWindowTextA(control.handle, layout.text.c_str());
   }
-  if (spec.kind == ControlKind::ProgressBar) SendMessageA(control.handle, PBM_SETRANGE32, 0, 100);
+  if (layout.kind == ControlKind::ProgressBar) SendMessageA(control.handle, PBM_SETRANGE32, 0, 100);
   Gui().controls.emplace(id, std::move(control));
   return id;
 }

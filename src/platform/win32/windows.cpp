@@ -20,27 +20,27 @@ DWORD StyleOf(std::uint32_t style) {
 
 }  // namespace
 
-bool OpenWindow(WindowNumber number, const WindowSpec& spec) {
+bool OpenWindow(WindowNumber number, const WindowSpec& layout) {
   CloseWindow(number);
-  const DWORD style = StyleOf(spec.style);
-  const DWORD extendedStyle = (spec.style & kWindowTopMost) ? WS_EX_TOPMOST : 0;
-  RECT frame{0, 0, spec.innerWidth, spec.innerHeight};
+  const DWORD style = StyleOf(layout.style);
+  const DWORD extendedStyle = (layout.style & kWindowTopMost) ? WS_EX_TOPMOST : 0;
+  RECT frame{0, 0, layout.innerWidth, layout.innerHeight};
   AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  int x = spec.x;
-  int y = spec.y;
-  if (spec.style & kWindowCentred) {
+  int x = layout.x;
+  int y = layout.y;
+  if (layout.style & kWindowCentred) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
-  const HWND window = CreateWindowExA(extendedStyle, win32::kWindowClass, spec.title.c_str(), style,
-                                      x, y, width, height, win32::WindowHandleOf(spec.owner),
-                                      nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND window = CreateWindowExA(
+      extendedStyle, win32::kWindowClass, layout.title.c_str(), style, x, y, width, height,
+      win32::WindowHandleOf(layout.owner), nullptr, GetModuleHandleA(nullptr), nullptr);
   if (window == nullptr) return false;
   win32::SetClassBackground(window, Gui().classBackground);
   Gui().windows[number].handle.reset(window);
-  if (!(spec.style & kWindowHidden)) {
+  if (!(layout.style & kWindowHidden)) {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
   }
