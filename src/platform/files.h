@@ -27,6 +27,9 @@ bool RemoveFile(const std::string& path);
 bool RemoveFolderTree(const std::string& path);
 
 // An open file. Closes itself when it goes out of scope.
+struct FileHandle;
+void CloseFile(FileHandle& file);
+
 struct FileHandle {
   std::uintptr_t handle = 0;
 
@@ -34,8 +37,15 @@ struct FileHandle {
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
   FileHandle(FileHandle&& other) noexcept : handle(other.handle) { other.handle = 0; }
-  FileHandle& operator=(FileHandle&& other) noexcept;
-  ~FileHandle();
+  FileHandle& operator=(FileHandle&& other) noexcept {
+    if (this != &other) {
+      CloseFile(*this);
+      handle = other.handle;
+      other.handle = 0;
+    }
+    return *this;
+  }
+  ~FileHandle() { CloseFile(*this); }
   bool IsOpen() const { return handle != 0; }
 };
 

@@ -10,6 +10,9 @@
 namespace platform {
 
 // An open registry key. Closes itself when it goes out of scope.
+struct RegKey;
+void KeyClose(RegKey& key);
+
 struct RegKey {
   std::uintptr_t handle = 0;
 
@@ -17,8 +20,15 @@ struct RegKey {
   RegKey(const RegKey&) = delete;
   RegKey& operator=(const RegKey&) = delete;
   RegKey(RegKey&& other) noexcept : handle(other.handle) { other.handle = 0; }
-  RegKey& operator=(RegKey&& other) noexcept;
-  ~RegKey();
+  RegKey& operator=(RegKey&& other) noexcept {
+    if (this != &other) {
+      KeyClose(*this);
+      handle = other.handle;
+      other.handle = 0;
+    }
+    return *this;
+  }
+  ~RegKey() { KeyClose(*this); }
 };
 
 // RegOpenKeyExA(root, subKey, 0, access).

@@ -12,6 +12,9 @@ namespace platform {
 
 // A drawing surface of the screen with a font selected for measuring. Releases both when it
 // goes out of scope.
+struct MeasuringSurface;
+void CloseMeasuringSurface(MeasuringSurface& surface);
+
 struct MeasuringSurface {
   std::uintptr_t handle = 0;
 
@@ -19,8 +22,15 @@ struct MeasuringSurface {
   MeasuringSurface(const MeasuringSurface&) = delete;
   MeasuringSurface& operator=(const MeasuringSurface&) = delete;
   MeasuringSurface(MeasuringSurface&& other) noexcept : handle(other.handle) { other.handle = 0; }
-  MeasuringSurface& operator=(MeasuringSurface&& other) noexcept;
-  ~MeasuringSurface();
+  MeasuringSurface& operator=(MeasuringSurface&& other) noexcept {
+    if (this != &other) {
+      CloseMeasuringSurface(*this);
+      handle = other.handle;
+      other.handle = 0;
+    }
+    return *this;
+  }
+  ~MeasuringSurface() { CloseMeasuringSurface(*this); }
   bool IsOpen() const { return handle != 0; }
 };
 
@@ -29,6 +39,7 @@ struct MeasuringSurface {
 MeasuringSurface OpenMeasuringSurface(const std::string& face, int points, std::uint32_t style);
 // Width in pixels of a text in the surface's font.
 int MeasureTextWidth(const MeasuringSurface& surface, const std::string& text);
+// Releases the surface and its font; the surface is not open afterwards.
 void CloseMeasuringSurface(MeasuringSurface& surface);
 
 // Width in pixels and line height of a text in a numbered font.

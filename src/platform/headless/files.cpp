@@ -153,19 +153,6 @@ using headless::F;
 using headless::Lookup;
 using headless::Normalise;
 
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-  if (this != &other) {
-    CloseFile(*this);
-    handle = other.handle;
-    other.handle = 0;
-  }
-  return *this;
-}
-
-FileHandle::~FileHandle() {
-  CloseFile(*this);
-}
-
 PathKind QueryPath(const std::string& path) {
   const headless::Entry* entry = Lookup(Normalise(path));
   if (entry == nullptr) return PathKind::Missing;

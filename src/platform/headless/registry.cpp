@@ -138,19 +138,6 @@ namespace platform {
 
 using headless::R;
 
-RegKey& RegKey::operator=(RegKey&& other) noexcept {
-  if (this != &other) {
-    KeyClose(*this);
-    handle = other.handle;
-    other.handle = 0;
-  }
-  return *this;
-}
-
-RegKey::~RegKey() {
-  KeyClose(*this);
-}
-
 ResultCode KeyOpen(RootKey root, const std::string& subKey, std::uint32_t access, RegKey& key) {
   KeyClose(key);
   if (!headless::IsRoot(root)) return ERROR_INVALID_HANDLE;

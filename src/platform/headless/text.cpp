@@ -99,19 +99,6 @@ namespace platform {
 
 using headless::T;
 
-MeasuringSurface& MeasuringSurface::operator=(MeasuringSurface&& other) noexcept {
-  if (this != &other) {
-    CloseMeasuringSurface(*this);
-    handle = other.handle;
-    other.handle = 0;
-  }
-  return *this;
-}
-
-MeasuringSurface::~MeasuringSurface() {
-  CloseMeasuringSurface(*this);
-}
-
 MeasuringSurface OpenMeasuringSurface(const std::string&, int points, std::uint32_t style) {
   MeasuringSurface surface;
   if (T().failSurfaces) return surface;

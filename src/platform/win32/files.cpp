@@ -27,19 +27,6 @@ std::string WithBackslash(const std::string& folder) {
 
 }  // namespace
 
-FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
-  if (this != &other) {
-    CloseFile(*this);
-    handle = other.handle;
-    other.handle = 0;
-  }
-  return *this;
-}
-
-FileHandle::~FileHandle() {
-  CloseFile(*this);
-}
-
 PathKind QueryPath(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;

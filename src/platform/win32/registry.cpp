@@ -10,19 +10,6 @@ HKEY Handle(const RegKey& key) {
 }
 }  // namespace
 
-RegKey& RegKey::operator=(RegKey&& other) noexcept {
-  if (this != &other) {
-    KeyClose(*this);
-    handle = other.handle;
-    other.handle = 0;
-  }
-  return *this;
-}
-
-RegKey::~RegKey() {
-  KeyClose(*this);
-}
-
 ResultCode KeyOpen(RootKey root, const std::string& subKey, std::uint32_t access, RegKey& key) {
   KeyClose(key);
   HKEY opened = nullptr;

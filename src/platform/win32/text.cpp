@@ -43,19 +43,6 @@ struct FontDc {
 
 }  // namespace
 
-MeasuringSurface& MeasuringSurface::operator=(MeasuringSurface&& other) noexcept {
-  if (this != &other) {
-    CloseMeasuringSurface(*this);
-    handle = other.handle;
-    other.handle = 0;
-  }
-  return *this;
-}
-
-MeasuringSurface::~MeasuringSurface() {
-  CloseMeasuringSurface(*this);
-}
-
 MeasuringSurface OpenMeasuringSurface(const std::string& face, int points, std::uint32_t style) {
   MeasuringSurface surface;
   const win32::WindowDc screen(nullptr);
