@@ -12,8 +12,12 @@ namespace contract {
 
 // A registry key below HKEY_CURRENT_USER, and a folder ending with a backslash, both empty and
 // private to the running test.
-std::string ScratchKey();
-std::string ScratchFolder();
+inline std::string ScratchKey() {
+  return "Software\\QvdContract";
+}
+inline std::string ScratchFolder() {
+  return "C:\\contract\\";
+}
 
 // ---- A user's actions: each leaves its event pending for WaitEvent / PollEvent ----------
 

@@ -5,20 +5,11 @@
 #include "platform/files.h"
 #include "platform/headless/control.h"
 
-namespace contract {
-std::string ScratchKey() {
-  return "Software\\QvdContract";
-}
-std::string ScratchFolder() {
-  return "C:\\contract\\";
-}
-}  // namespace contract
-
 namespace {
 class FreshMachine : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
     headless::Reset();
-    platform::MakeFolder("C:\\contract");
+    platform::MakeFolder(contract::ScratchFolder());
   }
 };
 }  // namespace

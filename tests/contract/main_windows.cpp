@@ -8,15 +8,6 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 
-namespace contract {
-std::string ScratchKey() {
-  return "Software\\QvdContract";
-}
-std::string ScratchFolder() {
-  return "C:\\contract\\";
-}
-}  // namespace contract
-
 namespace {
 class FreshScratch : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override { Clean(); }
@@ -29,7 +20,7 @@ class FreshScratch : public ::testing::EmptyTestEventListener {
     platform::KeyDeleteTree(platform::HKEY_CURRENT_USER, contract::ScratchKey());
     platform::KeyDeleteTree(platform::HKEY_LOCAL_MACHINE, contract::ScratchKey());
     platform::RemoveFolderTree("C:\\contract");
-    platform::MakeFolder("C:\\contract");
+    platform::MakeFolder(contract::ScratchFolder());
   }
 };
 }  // namespace

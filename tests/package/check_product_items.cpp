@@ -6,6 +6,8 @@
 // every header field agreeing with the file, and a real picture (many colours in use).
 // --help-file: a Compiled HTML Help file, ITSF version 3, German (0x0407), without compile time
 // (so that it is the same on every build); --page names a file its directory must list.
+#include "file_bytes.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,29 +20,7 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-int failures = 0;
-
-void Fail(const std::string& message) {
-  std::fprintf(stderr, "FAIL: %s\n", message.c_str());
-  ++failures;
-}
-
-bool Read(const std::string& path, Bytes& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-std::uint32_t U32(const Bytes& b, std::size_t at) {
-  if (at + 4 > b.size()) return 0xFFFFFFFF;
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t U16(const Bytes& b, std::size_t at) {
-  if (at + 2 > b.size()) return 0xFFFF;
-  return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
+using namespace package;
 
 void CheckField(const std::string& path, const char* field, std::uint64_t actual,
                 std::uint64_t expected) {

@@ -9,6 +9,8 @@
 // in the given order and that the program less those items stays below the given size. Build
 // paths are refused always, and so is a link time stamp other than the one --time-stamp names
 // (none by default): the bytes must not depend on where or when they were built.
+#include "file_bytes.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -20,29 +22,7 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-int failures = 0;
-
-void Fail(const std::string& message) {
-  std::fprintf(stderr, "FAIL: %s\n", message.c_str());
-  ++failures;
-}
-
-bool Read(const std::string& path, Bytes& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return true;
-}
-
-std::uint32_t U32(const Bytes& b, std::size_t at) {
-  if (at + 4 > b.size()) return 0;
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-std::uint16_t U16(const Bytes& b, std::size_t at) {
-  if (at + 2 > b.size()) return 0;
-  return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
+using namespace package;
 
 std::size_t Find(const Bytes& haystack, const Bytes& needle, std::size_t from = 0) {
   if (needle.empty() || needle.size() > haystack.size()) return std::string::npos;

@@ -6,10 +6,10 @@
 
 #include "driver/program_information.h"
 #include "harness.h"
+#include "setup_steps.h"
 
 namespace {
 
-constexpr const char* kWizardTitle = "SETUP - QVDLumorak";
 constexpr const char* kHandOverTitle = "QVDLumorak - AutoUpdater ...";
 constexpr const char* kHandOverMessage =
     "Das automatische Update von <QVDLumorak> wurde gestartet. Bitte haben Sie einen Moment "
@@ -186,17 +186,11 @@ E2E_SCENARIO(auto_update_waits_then_cancel_restarts_main_program) {
   e2e::Check(shownFor >= 4800 && shownFor <= 8500,
              "shown for five counted seconds (5 to 7.5 s): " + std::to_string(shownFor) + " ms");
 
-  HWND wizard = e2e::WaitForWindow(kWizardTitle, 90000, setup.id);
+  HWND wizard = e2e::WaitForWindow(e2e::kWizardTitle, 90000, setup.id);
   if (!e2e::Check(wizard != nullptr, "the wizard follows")) return;
   e2e::Check(ReadWholeFile(std::string(kProbeFolder) + "started.txt").empty(),
              "nothing is started before the wizard ends");
-  HWND cancel = e2e::FindControl(wizard, "Button", "Abbruch");
-  if (!e2e::Check(cancel != nullptr, "the wizard has Abbruch")) return;
-  e2e::Click(cancel);
-  const auto code = e2e::WaitForExit(setup, 20000);
-  if (e2e::Check(code.has_value(), "the setup ends after Abbruch")) {
-    e2e::CheckEqual(*code, 0u, "exit code");
-  }
+  e2e::ClickAndExpectExitCodeZero(setup, wizard, "Abbruch");
 
   const std::vector<std::string> starts = WaitForProbeStarts(10000);
   if (e2e::Check(starts.size() == 1, "the main program was started once")) {
@@ -209,7 +203,7 @@ E2E_SCENARIO(auto_update_waits_then_cancel_restarts_main_program) {
 
 E2E_SCENARIO(licence_window_shows_the_wrapped_information) {
   const e2e::Process setup = e2e::Start(context.setupPath);
-  HWND wizard = e2e::WaitForWindow(kWizardTitle, 90000, setup.id);
+  HWND wizard = e2e::WaitForWindow(e2e::kWizardTitle, 90000, setup.id);
   if (!e2e::Check(wizard != nullptr, "the wizard is shown")) return;
   e2e::Check(e2e::FindTopWindow(kHandOverTitle) == nullptr, "no hand-over without the word");
   HWND install = FirstRadioOption(wizard);
@@ -250,11 +244,5 @@ E2E_SCENARIO(licence_window_shows_the_wrapped_information) {
   }
   e2e::Check(!text.empty() && text.back() != '\r', "no line break at the end");
 
-  HWND cancel = e2e::FindControl(licence, "Button", "Abbruch");
-  if (!e2e::Check(cancel != nullptr, "the licence window has Abbruch")) return;
-  e2e::Click(cancel);
-  const auto code = e2e::WaitForExit(setup, 20000);
-  if (e2e::Check(code.has_value(), "the setup ends after Abbruch")) {
-    e2e::CheckEqual(*code, 0u, "exit code");
-  }
+  e2e::ClickAndExpectExitCodeZero(setup, licence, "Abbruch");
 }

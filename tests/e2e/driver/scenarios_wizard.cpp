@@ -3,10 +3,10 @@
 #include <cstdlib>
 
 #include "harness.h"
+#include "setup_steps.h"
 
 namespace {
 
-constexpr const char* kWizardTitle = "SETUP - QVDLumorak";
 constexpr const char* kRecordKey = "Software\\Nordavik\\QVDLumorak\\";
 constexpr const char* kOlderSetupVersion =
     "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird "
@@ -90,19 +90,12 @@ void ClickWithMouse(HWND control) {
   SendInput(2, inputs, sizeof(INPUT));
 }
 
-void ExpectExitCodeZero(const e2e::Process& setup, const std::string& after) {
-  const auto code = e2e::WaitForExit(setup, 20000);
-  if (e2e::Check(code.has_value(), "the setup ends after " + after)) {
-    e2e::CheckEqual(*code, 0u, "exit code after " + after);
-  }
-}
-
 }  // namespace
 
 // No record: only a new installation can be chosen, and it passes the licence agreement.
 E2E_SCENARIO(wizard_without_record_leads_to_the_licence) {
   const e2e::Process setup = e2e::Start(context.setupPath);
-  HWND wizard = e2e::WaitForWindow(kWizardTitle, 30000, setup.id);
+  HWND wizard = e2e::WaitForWindow(e2e::kWizardTitle, 30000, setup.id);
   if (!e2e::Check(wizard != nullptr, "the wizard is shown")) return;
   HWND install = OptionBeside(wizard, "installieren");
   HWND update = OptionBeside(wizard, "UpDate installieren");
@@ -124,11 +117,11 @@ E2E_SCENARIO(wizard_without_record_leads_to_the_licence) {
 
   HWND licence = e2e::WaitForWindow("LIZENZVEREINBARUNG", 10000, setup.id);
   if (!e2e::Check(licence != nullptr, "Weiter leads to the licence agreement")) return;
-  e2e::Check(e2e::FindTopWindow(kWizardTitle, setup.id) == nullptr, "the dialog is hidden");
+  e2e::Check(e2e::FindTopWindow(e2e::kWizardTitle, setup.id) == nullptr, "the dialog is hidden");
   HWND accept = WaitForControl(licence, "Button", "Akzeptieren");
   if (!e2e::Check(accept != nullptr, "the licence window has Akzeptieren")) return;
   e2e::Click(accept);
-  ExpectExitCodeZero(setup, "Akzeptieren");
+  e2e::ExpectExitCodeZero(setup, "Akzeptieren");
 }
 
 // A record of a later version: the page refuses in magenta on the pale field, "Weiter" stays
@@ -137,7 +130,7 @@ E2E_SCENARIO(wizard_refuses_an_older_setup) {
   e2e::WriteRegistryText(HKEY_LOCAL_MACHINE, kRecordKey, "Version", "V001.001.019");
   e2e::WriteRegistryText(HKEY_LOCAL_MACHINE, kRecordKey, "Versdat", "31.12.2012");
   const e2e::Process setup = e2e::Start(context.setupPath);
-  HWND wizard = e2e::WaitForWindow(kWizardTitle, 30000, setup.id);
+  HWND wizard = e2e::WaitForWindow(e2e::kWizardTitle, 30000, setup.id);
   if (!e2e::Check(wizard != nullptr, "the wizard is shown")) return;
   HWND message = WaitForControl(wizard, "Static", kOlderSetupVersion);
   if (!e2e::Check(message != nullptr, "the refusal is shown")) return;
@@ -171,7 +164,7 @@ E2E_SCENARIO(wizard_refuses_an_older_setup) {
   e2e::Check(!e2e::WaitForExit(setup, 0).has_value(), "a disabled Weiter does nothing");
   e2e::Check(IsWindowVisible(wizard) != FALSE, "the wizard is still shown");
   e2e::Click(cancel);
-  ExpectExitCodeZero(setup, "Abbruch");
+  e2e::ExpectExitCodeZero(setup, "Abbruch");
   for (int number = 1; number <= 3; ++number) {
     e2e::Check(!e2e::FileExists(IntroPicture(number)),
                "intro picture " + std::to_string(number) + " is removed");
