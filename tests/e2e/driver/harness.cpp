@@ -226,6 +226,16 @@ HWND FindControl(HWND window, const std::string& className, const std::string& t
   return nullptr;
 }
 
+HWND WaitForControl(HWND window, const std::string& className, const std::string& text,
+                    int milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    if (HWND control = FindControl(window, className, text)) return control;
+    ::Sleep(20);
+  } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+  return nullptr;
+}
+
 void Click(HWND button) {
   PostMessageA(button, BM_CLICK, 0, 0);
 }

@@ -64,6 +64,9 @@ std::string ClassOf(HWND window);
 std::string TextOf(HWND window);
 // The first descendant of a class (case-insensitive) with exactly that text.
 HWND FindControl(HWND window, const std::string& className, const std::string& text);
+// The same, waiting for it to appear: a window's page may be built after the window is shown.
+HWND WaitForControl(HWND window, const std::string& className, const std::string& text,
+                    int milliseconds = 10000);
 // Posts a click: a handler that opens a modal box then does not block the scenario.
 void Click(HWND button);
 RECT ClientRectOnScreen(HWND window);

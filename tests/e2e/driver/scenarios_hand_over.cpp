@@ -207,7 +207,7 @@ E2E_SCENARIO(licence_window_shows_the_wrapped_information) {
   if (!e2e::Check(wizard != nullptr, "the wizard is shown")) return;
   e2e::Check(e2e::FindTopWindow(kHandOverTitle) == nullptr, "no hand-over without the word");
   HWND install = FirstRadioOption(wizard);
-  HWND next = e2e::FindControl(wizard, "Button", "Weiter");
+  HWND next = e2e::WaitForControl(wizard, "Button", "Weiter");
   if (!e2e::Check(install != nullptr && next != nullptr, "the wizard offers installieren")) return;
   e2e::Click(install);
   e2e::Sleep(300);

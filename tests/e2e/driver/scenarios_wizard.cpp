@@ -12,17 +12,6 @@ constexpr const char* kOlderSetupVersion =
     "Die Setupversion ist älter als eine bereits installierte Version.\r\rDer Vorgang wird "
     "abgebrochen.";
 
-// Waits for a descendant of a class and text to appear: the page is built after the window.
-HWND WaitForControl(HWND window, const std::string& className, const std::string& text,
-                    int milliseconds = 10000) {
-  const DWORD start = GetTickCount();
-  do {
-    if (HWND control = e2e::FindControl(window, className, text)) return control;
-    e2e::Sleep(20);
-  } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
-  return nullptr;
-}
-
 bool IsOptionBox(HWND control) {
   if (lstrcmpiA(e2e::ClassOf(control).c_str(), "Button") != 0) return false;
   const LONG type = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
@@ -32,7 +21,7 @@ bool IsOptionBox(HWND control) {
 
 // The option box a user sees beside a label: on the label's line, the nearest to its left.
 HWND OptionBeside(HWND window, const std::string& labelText) {
-  HWND label = WaitForControl(window, "Static", labelText);
+  HWND label = e2e::WaitForControl(window, "Static", labelText);
   if (!e2e::Check(label != nullptr, "the page shows \"" + labelText + "\"")) return nullptr;
   RECT text{};
   GetWindowRect(label, &text);
@@ -118,7 +107,7 @@ E2E_SCENARIO(wizard_without_record_leads_to_the_licence) {
   HWND licence = e2e::WaitForWindow("LIZENZVEREINBARUNG", 10000, setup.id);
   if (!e2e::Check(licence != nullptr, "Weiter leads to the licence agreement")) return;
   e2e::Check(e2e::FindTopWindow(e2e::kWizardTitle, setup.id) == nullptr, "the dialog is hidden");
-  HWND accept = WaitForControl(licence, "Button", "Akzeptieren");
+  HWND accept = e2e::WaitForControl(licence, "Button", "Akzeptieren");
   if (!e2e::Check(accept != nullptr, "the licence window has Akzeptieren")) return;
   e2e::Click(accept);
   e2e::ExpectExitCodeZero(setup, "Akzeptieren");
@@ -132,7 +121,7 @@ E2E_SCENARIO(wizard_refuses_an_older_setup) {
   const e2e::Process setup = e2e::Start(context.setupPath);
   HWND wizard = e2e::WaitForWindow(e2e::kWizardTitle, 30000, setup.id);
   if (!e2e::Check(wizard != nullptr, "the wizard is shown")) return;
-  HWND message = WaitForControl(wizard, "Static", kOlderSetupVersion);
+  HWND message = e2e::WaitForControl(wizard, "Static", kOlderSetupVersion);
   if (!e2e::Check(message != nullptr, "the refusal is shown")) return;
   HWND next = e2e::FindControl(wizard, "Button", "Weiter");
   HWND cancel = e2e::FindControl(wizard, "Button", "Abbruch");

@@ -10,7 +10,7 @@ void ExpectExitCodeZero(const Process& setup, const std::string& after) {
 }
 
 void ClickAndExpectExitCodeZero(const Process& setup, HWND window, const std::string& button) {
-  HWND control = FindControl(window, "Button", button);
+  HWND control = WaitForControl(window, "Button", button);
   if (!Check(control != nullptr, "the window has " + button)) return;
   Click(control);
   ExpectExitCodeZero(setup, button);
