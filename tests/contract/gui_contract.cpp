@@ -18,8 +18,8 @@ constexpr WindowNumber kFirst = 10;
 constexpr WindowNumber kSecond = 11;
 constexpr WindowNumber kThird = 12;
 
-WindowSpec Spec(int width, int height, std::uint32_t style = kWindowCaption,
-                WindowNumber owner = kNoWindow) {
+WindowSpec WindowLayout(int width, int height, std::uint32_t style = kWindowCaption,
+                        WindowNumber owner = kNoWindow) {
   WindowSpec layout;
   layout.x = 40;
   layout.y = 30;
@@ -77,7 +77,7 @@ TEST(GuiContract, AWindowOpensWithItsInnerSizeTitleAndStyle) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.style);
-    WindowSpec layout = Spec(c.width, c.height, c.style);
+    WindowSpec layout = WindowLayout(c.width, c.height, c.style);
     layout.title = "Größe ändern - QVD";
     ASSERT_TRUE(OpenWindow(kFirst, layout));
     EXPECT_TRUE(IsWindowOpen(kFirst));
@@ -100,7 +100,7 @@ TEST(GuiContract, AWindowOpensWithItsInnerSizeTitleAndStyle) {
 }
 
 TEST(GuiContract, TitleVisibilityAndTopMostChangeOnRequest) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(200, 100, kWindowCaption | kWindowHidden)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(200, 100, kWindowCaption | kWindowHidden)));
   SetWindowTitle(kFirst, "Installationsfortschritt ...");
   SetWindowVisible(kFirst, true);
   SetWindowTopMost(kFirst, true);
@@ -116,12 +116,12 @@ TEST(GuiContract, TitleVisibilityAndTopMostChangeOnRequest) {
 }
 
 TEST(GuiContract, ReopeningANumberReplacesItsWindowAndClosingFreesIt) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200)));
   const ControlId button = CreateControl(kFirst, 0, Control(ControlKind::Button, 4, 4, "alt"));
   ASSERT_NE(button, 0);
   contract::ClickControl(button);
   contract::RequestClose(kFirst);
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(200, 100)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(200, 100)));
   EXPECT_EQ(WindowInnerSize(kFirst).width, 200);
   EXPECT_FALSE(IsControlVisible(button)) << "the controls went with the earlier window";
   EXPECT_EQ(NextNotableEvent(300).kind, EventKind::None)
@@ -136,9 +136,9 @@ TEST(GuiContract, ReopeningANumberReplacesItsWindowAndClosingFreesIt) {
 }
 
 TEST(GuiContract, AWindowIsOwnedOnlyByAnOpenWindowAndGoesWithIt) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200, kWindowCaption | kWindowHidden)));
-  ASSERT_TRUE(OpenWindow(kSecond, Spec(200, 100, kWindowCaption, kFirst)));
-  ASSERT_TRUE(OpenWindow(kThird, Spec(200, 100, kWindowCaption, 13)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200, kWindowCaption | kWindowHidden)));
+  ASSERT_TRUE(OpenWindow(kSecond, WindowLayout(200, 100, kWindowCaption, kFirst)));
+  ASSERT_TRUE(OpenWindow(kThird, WindowLayout(200, 100, kWindowCaption, 13)));
   EXPECT_EQ(contract::FactsOf(kSecond).owner, kFirst);
   EXPECT_EQ(contract::FactsOf(kThird).owner, kNoWindow);
   const ControlId button = CreateControl(kSecond, 0, Control(ControlKind::Button, 4, 4, "OK"));
@@ -152,14 +152,14 @@ TEST(GuiContract, AWindowIsOwnedOnlyByAnOpenWindowAndGoesWithIt) {
   EXPECT_TRUE(IsWindowOpen(kThird));
   EXPECT_EQ(NextNotableEvent(300).kind, EventKind::None)
       << "the owned window's click and close request went with it";
-  ASSERT_TRUE(OpenWindow(13, Spec(200, 100)));
+  ASSERT_TRUE(OpenWindow(13, WindowLayout(200, 100)));
   CloseWindow(13);
   EXPECT_TRUE(IsWindowOpen(kThird)) << "a number that was not open when it opened owns nothing";
-  EXPECT_TRUE(OpenWindow(kSecond, Spec(200, 100))) << "the number is free again";
+  EXPECT_TRUE(OpenWindow(kSecond, WindowLayout(200, 100))) << "the number is free again";
 }
 
 TEST(GuiContract, SystemMenuEntriesAreRemovedByPosition) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200, kWindowSystemMenu)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200, kWindowSystemMenu)));
   EXPECT_TRUE(RemoveSystemMenuEntry(kFirst, 1));
   EXPECT_FALSE(RemoveSystemMenuEntry(kFirst, 50));
   EXPECT_FALSE(RemoveSystemMenuEntry(kSecond, 1)) << "no such window";
@@ -168,7 +168,7 @@ TEST(GuiContract, SystemMenuEntriesAreRemovedByPosition) {
 // ---- Controls ---------------------------------------------------------------------------
 
 TEST(GuiContract, ControlsKeepTheirTextAndTheirEnabledAndVisibleState) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(500, 400)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(500, 400)));
   ControlSpec panelSpec = Control(ControlKind::Panel, 250, 0);
   panelSpec.width = 240;
   panelSpec.height = 390;
@@ -209,7 +209,7 @@ TEST(GuiContract, ControlsKeepTheirTextAndTheirEnabledAndVisibleState) {
 // window, still reports itself shown and enabled, and showing the panel again does not show a
 // control that was hidden by itself.
 TEST(GuiContract, VisibleAndEnabledAreEachControlsOwnFlags) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(500, 400, kWindowCaption | kWindowHidden)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(500, 400, kWindowCaption | kWindowHidden)));
   ControlSpec panelSpec = Control(ControlKind::Panel, 250, 0);
   panelSpec.width = 240;
   panelSpec.height = 390;
@@ -234,7 +234,7 @@ TEST(GuiContract, VisibleAndEnabledAreEachControlsOwnFlags) {
 }
 
 TEST(GuiContract, ARichTextBoxHoldsALongText) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(500, 330)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(500, 330)));
   std::string text;
   while (text.size() < 40000)
     text += "Nutzungsbedingungen für QVDLumorak. ";
@@ -247,7 +247,7 @@ TEST(GuiContract, ARichTextBoxHoldsALongText) {
 }
 
 TEST(GuiContract, AProgressBarHoldsItsPositionAndOnlyOneSetsAMark) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 50)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 50)));
   const ControlId bar = CreateControl(kFirst, 0, Control(ControlKind::ProgressBar, 4, 2));
   ASSERT_NE(bar, 0);
   for (const int position : {37, 100, 0}) {
@@ -276,7 +276,7 @@ struct ChoicePage {
 
 ChoicePage OpenChoicePage() {
   ChoicePage page;
-  if (!OpenWindow(kFirst, Spec(500, 390))) return page;
+  if (!OpenWindow(kFirst, WindowLayout(500, 390))) return page;
   ControlSpec panelSpec = Control(ControlKind::Panel, 130, 0);
   panelSpec.width = 369;
   panelSpec.height = 350;
@@ -364,7 +364,7 @@ TEST(GuiContract, ControlsInADisabledPanelOrAHiddenWindowGetNoClicks) {
 // ---- Events -----------------------------------------------------------------------------
 
 TEST(GuiContract, AWaitWithNothingHappeningRunsOutAfterItsTime) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200)));
   DrainSaw(EventKind::Other);
   EXPECT_EQ(PollEvent().kind, EventKind::None);
   const std::uint32_t start = TickCount();
@@ -375,8 +375,8 @@ TEST(GuiContract, AWaitWithNothingHappeningRunsOutAfterItsTime) {
 }
 
 TEST(GuiContract, UserActionsGiveTheirEventsAtOnce) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200, kWindowSystemMenu)));
-  ASSERT_TRUE(OpenWindow(kSecond, Spec(300, 200, kWindowCaption, kFirst)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200, kWindowSystemMenu)));
+  ASSERT_TRUE(OpenWindow(kSecond, WindowLayout(300, 200, kWindowCaption, kFirst)));
   const ControlId button = CreateControl(kSecond, 0, Control(ControlKind::Button, 10, 10, "OK"));
   AddKeyboardShortcut(kFirst, kKeyEscape, 7);
   AddKeyboardShortcut(kSecond, kKeyEscape, 8);
@@ -416,7 +416,7 @@ TEST(GuiContract, UserActionsGiveTheirEventsAtOnce) {
 // ---- Fonts ------------------------------------------------------------------------------
 
 TEST(GuiContract, ControlsTakeTheDefaultFontOfTheirCreation) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200)));
   ASSERT_TRUE(LoadFont(3, "Arial", 10, kFontBold));
   ASSERT_TRUE(LoadFont(4, "Arial", 9, kFontPlain));
   SetDefaultControlFont(3);
@@ -438,7 +438,7 @@ TEST(GuiContract, ControlsTakeTheDefaultFontOfTheirCreation) {
 }
 
 TEST(GuiContract, ControlsFollowTheirFontWhenItIsReplacedOrFreed) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(300, 200)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(300, 200)));
   ControlSpec panelSpec = Control(ControlKind::Panel, 150, 0);
   panelSpec.height = 190;
   const ControlId panel = CreateControl(kFirst, 0, panelSpec);
@@ -482,7 +482,7 @@ constexpr Colour kBlue{0, 0, 200};
 constexpr Colour kGreen{0, 160, 0};
 
 TEST(GuiContract, AnImageShownInAWindowAppearsAtItsPlaceAndStays) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(200, 100)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(200, 100)));
   DrainSaw(EventKind::Other);
   const Image image = TwoColourImage(40, 30, kRed, kBlue);
   ASSERT_TRUE(ShowImageInWindow(kFirst, image, 20, 10));
@@ -504,14 +504,14 @@ TEST(GuiContract, AnImageShownInAWindowAppearsAtItsPlaceAndStays) {
 }
 
 TEST(GuiContract, TheBackgroundBrushIsSharedByAllWindows) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(200, 100, kWindowCaption | kWindowHidden)));
-  ASSERT_TRUE(OpenWindow(kSecond, Spec(200, 100, kWindowCaption, kFirst)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(200, 100, kWindowCaption | kWindowHidden)));
+  ASSERT_TRUE(OpenWindow(kSecond, WindowLayout(200, 100, kWindowCaption, kFirst)));
   const BrushId green = MakeSolidBrush(kGreen);
   ASSERT_NE(green, 0u);
   ASSERT_TRUE(SetWindowBackground(kFirst, green));
   EXPECT_EQ(contract::FactsOf(kFirst).background, green);
   EXPECT_EQ(contract::FactsOf(kSecond).background, green);
-  ASSERT_TRUE(OpenWindow(kThird, Spec(200, 100)));
+  ASSERT_TRUE(OpenWindow(kThird, WindowLayout(200, 100)));
   EXPECT_EQ(contract::FactsOf(kThird).background, green);
   DrainSaw(EventKind::Other);
   EXPECT_EQ(contract::ShownPixel(kThird, 100, 50), kGreen);
@@ -534,7 +534,7 @@ TEST(GuiContract, APatternBrushTilesItsPicture) {
   StorePicture(7, TwoColourImage(8, 8, kRed, kBlue));
   const BrushId pattern = MakePatternBrush(7);
   ASSERT_NE(pattern, 0u);
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(200, 100)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(200, 100)));
   ASSERT_TRUE(SetWindowBackground(kFirst, pattern));
   DrainSaw(EventKind::Other);
   for (const int x : {0, 3, 8, 11, 100, 150})
@@ -557,7 +557,7 @@ StaticColourAnswer PaleMessageColours(const StaticColourRequest& request) {
 }
 
 TEST(GuiContract, TheColourHookAnswersForLabelsInPanelsBeforeTheirOwnColour) {
-  ASSERT_TRUE(OpenWindow(kFirst, Spec(500, 390)));
+  ASSERT_TRUE(OpenWindow(kFirst, WindowLayout(500, 390)));
   ControlSpec panelSpec = Control(ControlKind::Panel, 6, 160);
   panelSpec.width = 356;
   panelSpec.height = 100;
